@@ -1,0 +1,26 @@
+#include "cli/console_platform.h"
+
+#include <algorithm>
+#include <ostream>
+
+namespace calvix {
+
+ConsolePlatform::ConsolePlatform(std::ostream& errors) : errors_(errors) {}
+
+MessageAnswer ConsolePlatform::ShowMessage(const Message& message) {
+  messages_.push_back(message);
+  std::string text = message.text;
+  std::replace(text.begin(), text.end(), '\r', '\n');
+  errors_ << message.title << ": " << text << '\n';
+  return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+std::optional<std::filesystem::path> ConsolePlatform::ChooseFileToOpen(const FileDialogRequest&) {
+  return openPath_;
+}
+
+std::optional<std::filesystem::path> ConsolePlatform::ChooseFileToSave(const FileDialogRequest&) {
+  return savePath_;
+}
+
+}  // namespace calvix

@@ -1,0 +1,27 @@
+// The JSON document of calvix-cli: the program's own field names, arrays in
+// the program's natural order, single-precision numbers written with 9
+// significant digits so that they read back to the same single.
+#pragma once
+
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "model/platform.h"
+#include "model/session.h"
+
+namespace calvix {
+
+// A single-precision value as a JSON number with 9 significant digits.
+nlohmann::ordered_json SingleJson(float value);
+
+nlohmann::ordered_json EntryJson(const Problem& problem);
+nlohmann::ordered_json WorkingJson(const WorkingForm& working);
+nlohmann::ordered_json MessagesJson(const std::vector<Message>& messages);
+nlohmann::ordered_json BarsJson(const std::vector<Bar>& bars);
+
+// units_type, entry, messages and bars, plus working when `withWorking`.
+nlohmann::ordered_json ProblemDocument(const Session& session, const std::vector<Message>& messages,
+                               bool withWorking);
+
+}  // namespace calvix

@@ -1,0 +1,131 @@
+// calvix-cli: the batch front end. It runs the same start-up, file and solve
+// code as the desktop program, with the console in place of the windows.
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "cli/console_platform.h"
+#include "cli/json_document.h"
+#include "files/program_start.h"
+#include "files/project_file.h"
+#include "model/convert_input.h"
+#include "model/errors.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using calvix::ConsolePlatform;
+using calvix::Session;
+
+constexpr int kExitSuccess = 0;
+constexpr int kExitNotDone = 1;
+constexpr int kExitUsage = 2;
+
+struct Options {
+  std::string dataDir;
+  std::string jsonOut;
+  std::optional<int> units;
+  std::string file;
+  std::string saveOut;
+};
+
+fs::path ProgramFolderOf(const char* argv0, const std::string& dataDir) {
+  if (!dataDir.empty()) return fs::path(dataDir);
+  std::error_code error;
+  fs::path self = fs::read_symlink("/proc/self/exe", error);
+  if (error) self = fs::absolute(argv0);
+  return self.parent_path();
+}
+
+bool WriteJson(const nlohmann::ordered_json& document, const std::string& out) {
+  if (out.empty()) return true;
+  std::string text = document.dump(2) + "\n";
+  if (out == "-") {
+    std::cout << text;
+    return static_cast<bool>(std::cout);
+  }
+  std::ofstream file(out, std::ios::binary);
+  file << text;
+  return static_cast<bool>(file);
+}
+
+// Start-up failures (a missing program-folder file) end the program.
+bool StartUp(Session& session, ConsolePlatform& console, std::optional<int16_t> units) {
+  try {
+    calvix::StartProgram(session, units);
+    return true;
+  } catch (const std::exception& error) {
+    calvix::ReportUnexpectedFailure(console, error, "Form Load", "Main");
+    return false;
+  }
+}
+
+int RunNew(const Options& options, const fs::path& folder) {
+  ConsolePlatform console(std::cerr);
+  Session session(console, calvix::ProgramFolder{folder});
+  std::optional<int16_t> units;
+  if (options.units) units = static_cast<int16_t>(*options.units);
+  if (!StartUp(session, console, units)) return kExitUsage;
+  auto document = calvix::ProblemDocument(session, console.messages(), false);
+  return WriteJson(document, options.jsonOut) ? kExitSuccess : kExitUsage;
+}
+
+int RunOpen(const Options& options, const fs::path& folder) {
+  ConsolePlatform console(std::cerr);
+  Session session(console, calvix::ProgramFolder{folder});
+  if (!StartUp(session, console, std::nullopt)) return kExitUsage;
+  console.SetFileToOpen(options.file);
+  bool opened = false;
+  bool converted = false;
+  int status = kExitSuccess;
+  try {
+    opened = calvix::OpenFile(session);
+    if (opened) {
+      calvix::ConvertInput(session);
+      converted = true;
+    }
+  } catch (const std::exception& error) {
+    calvix::ReportUnexpectedFailure(console, error, "Menu File Item", "Main");
+  }
+  if (!opened) status = kExitUsage;
+  if (opened && !options.saveOut.empty()) {
+    console.SetFileToSave(options.saveOut);
+    if (!calvix::SaveFile(session)) status = kExitUsage;
+  }
+  auto document = calvix::ProblemDocument(session, console.messages(), converted);
+  if (!WriteJson(document, options.jsonOut)) status = kExitUsage;
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Calvix: analysis and design of a masonry wall under out-of-plane loads"};
+  app.require_subcommand(1);
+  Options options;
+
+  auto* newCommand = app.add_subcommand("new", "Start a new problem from the default data");
+  auto* openCommand = app.add_subcommand("open", "Open a project file");
+  for (auto* command : {newCommand, openCommand}) {
+    command->add_option("--data-dir", options.dataDir, "Program folder (settings, units, bars, defaults)");
+    command->add_option("--json", options.jsonOut, "Write the JSON document here ('-' = standard output)");
+  }
+  newCommand->add_option("--units", options.units, "Unit system: 1 U.S., 2 S.I., 3 MKS")
+      ->check(CLI::Range(1, 3));
+  openCommand->add_option("file", options.file, "Project file (.cxl)")->required();
+  openCommand->add_option("--save", options.saveOut, "Save the problem to this file");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    int code = app.exit(error);
+    return code == 0 ? kExitSuccess : kExitUsage;
+  }
+  fs::path folder = ProgramFolderOf(argv[0], options.dataDir);
+  if (*newCommand) return RunNew(options, folder);
+  return RunOpen(options, folder);
+}
