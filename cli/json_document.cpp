@@ -35,7 +35,8 @@ json SinglesJson(const std::vector<float>& values) {
 json EntryJson(const Problem& problem) {
   const EntryForm& e = problem.entry;
   json wind = json::array();
-  for (const auto& row : e.Wind) wind.push_back(json(std::vector<std::string>(row.begin(), row.end())));
+  for (const auto& row : e.Wind)
+    wind.push_back(json(std::vector<std::string>(row.begin(), row.end())));
   json userFactors = json::array();
   for (double factor : e.UserLoadFactors) userFactors.push_back(factor);
   return json{

@@ -3,9 +3,8 @@
 // significant digits so that they read back to the same single.
 #pragma once
 
-#include <vector>
-
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "model/platform.h"
 #include "model/session.h"
@@ -22,6 +21,6 @@ nlohmann::ordered_json BarsJson(const std::vector<Bar>& bars);
 
 // units_type, entry, messages and bars, plus working when `withWorking`.
 nlohmann::ordered_json ProblemDocument(const Session& session, const std::vector<Message>& messages,
-                               bool withWorking);
+                                       bool withWorking);
 
 }  // namespace calvix

@@ -1,7 +1,6 @@
 // calvix-cli: the batch front end. It runs the same start-up, file and solve
 // code as the desktop program, with the console in place of the windows.
 #include <CLI/CLI.hpp>
-
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -111,8 +110,10 @@ int main(int argc, char** argv) {
   auto* newCommand = app.add_subcommand("new", "Start a new problem from the default data");
   auto* openCommand = app.add_subcommand("open", "Open a project file");
   for (auto* command : {newCommand, openCommand}) {
-    command->add_option("--data-dir", options.dataDir, "Program folder (settings, units, bars, defaults)");
-    command->add_option("--json", options.jsonOut, "Write the JSON document here ('-' = standard output)");
+    command->add_option("--data-dir", options.dataDir,
+                        "Program folder (settings, units, bars, defaults)");
+    command->add_option("--json", options.jsonOut,
+                        "Write the JSON document here ('-' = standard output)");
   }
   newCommand->add_option("--units", options.units, "Unit system: 1 U.S., 2 S.I., 3 MKS")
       ->check(CLI::Range(1, 3));

@@ -19,7 +19,8 @@ size_t SectionStart(int16_t unitsType) {
 // masonry and material fields 19-34.
 std::vector<int> SectionFields() {
   std::vector<int> fields{kStripWidthField, kSsField};
-  for (int field = kUnitStrengthField; field <= kMinSteelRatioField; ++field) fields.push_back(field);
+  for (int field = kUnitStrengthField; field <= kMinSteelRatioField; ++field)
+    fields.push_back(field);
   return fields;
 }
 

@@ -1,8 +1,8 @@
 #include "files/project_file.h"
 
 #include <algorithm>
-#include <cmath>
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "analysis/load_combinations.h"
@@ -24,7 +24,8 @@ bool OneOf(const std::string& text, std::initializer_list<const char*> values) {
 }
 
 bool IsS1Class(const std::string& text) {
-  return std::any_of(kS1Classes.begin(), kS1Classes.end(), [&](const char* v) { return text == v; });
+  return std::any_of(kS1Classes.begin(), kS1Classes.end(),
+                     [&](const char* v) { return text == v; });
 }
 
 // Walks the items of a file in order, checking each one's kind and value.
@@ -67,7 +68,9 @@ class ItemCursor {
     return static_cast<float>(value);
   }
 
-  [[noreturn]] void Fail(const std::string& detail) { throw ProjectFileFault{false, next_, detail}; }
+  [[noreturn]] void Fail(const std::string& detail) {
+    throw ProjectFileFault{false, next_, detail};
+  }
 
  private:
   const TextItem& Take() {
@@ -174,7 +177,9 @@ std::vector<TextItem> ProjectItems(const Problem& problem) {
   auto text = [&](const std::string& value) { items.push_back(TextItem::FromString(value)); };
   auto flag = [&](bool value) { items.push_back(TextItem::FromBoolean(value)); };
   auto whole = [&](long value) { items.push_back(TextItem::FromInteger(value)); };
-  auto single = [&](float value) { items.push_back(TextItem::FromNumberText(SingleToText(value))); };
+  auto single = [&](float value) {
+    items.push_back(TextItem::FromNumberText(SingleToText(value)));
+  };
   auto orDefault = [](const std::string& value, const char* whenEmpty) {
     return value.empty() ? std::string(whenEmpty) : value;
   };
@@ -216,9 +221,8 @@ std::vector<TextItem> ProjectItems(const Problem& problem) {
   return items;
 }
 
-const FileDialogRequest kOpenDialog{"Open Calvix File",
-                                    "Calvix Files (*.cxl)|*.cxl|All Files (*.*)|*.*", "cxl", true,
-                                    false};
+const FileDialogRequest kOpenDialog{
+    "Open Calvix File", "Calvix Files (*.cxl)|*.cxl|All Files (*.*)|*.*", "cxl", true, false};
 const FileDialogRequest kSaveDialog{"Save Calvix File", "Calvix Files (*.cxl)|*.cxl", "cxl", false,
                                     true};
 
@@ -327,8 +331,8 @@ bool SaveFile(Session& session) {
   try {
     WriteProjectFile(*path, session.problem);
   } catch (const CalvixError&) {
-    session.platform.ShowInformation(
-        "Error: The file, " + path->string() + ", could not be saved", "File Error");
+    session.platform.ShowInformation("Error: The file, " + path->string() + ", could not be saved",
+                                     "File Error");
     return false;
   }
   session.window.Caption = "Calvix - " + path->string();

@@ -58,7 +58,8 @@ void ConvertWindTable(const Session& session, WorkingForm& work) {
     }
     work.WindStart[i] =
         static_cast<float>(WindCellNumber(cells[kWindStart], r, kWindStart) / heightFactor);
-    work.WindEnd[i] = static_cast<float>(WindCellNumber(cells[kWindEnd], r, kWindEnd) / heightFactor);
+    work.WindEnd[i] =
+        static_cast<float>(WindCellNumber(cells[kWindEnd], r, kWindEnd) / heightFactor);
   }
 }
 

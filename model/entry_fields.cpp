@@ -60,9 +60,8 @@ double FieldNumber(const Session& session, int field) {
   if (text.find_first_not_of(" \t") == std::string::npos) return 0.0;
   auto value = ParseNumber(text);
   if (!value) {
-    throw CalvixError(kErrorTypeMismatch, "Type mismatch in field " + std::to_string(field) +
-                                              " (" + EntryFieldName(field) + ": \"" + text +
-                                              "\")");
+    throw CalvixError(kErrorTypeMismatch, "Type mismatch in field " + std::to_string(field) + " (" +
+                                              EntryFieldName(field) + ": \"" + text + "\")");
   }
   return *value;
 }

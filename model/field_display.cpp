@@ -12,14 +12,14 @@ namespace {
 constexpr int kNoUnit = -1;
 
 constexpr std::array<int, kEntryFieldCount> kFieldQuantity{
-    kLengthLong,    kLengthShort,   kLengthShort,   kLengthLong,    kLengthShort,  // 0-4
-    kLengthShort,   kLengthShort,   kSurfaceLoad,   kLineLoad,      kLineLoad,     // 5-9
-    kLengthShort,   kLineLoad,      kLineLoad,      kLengthShort,   kLengthLong,   // 10-14
+    kLengthLong,    kLengthShort,   kLengthShort,   kLengthLong,    kLengthShort,    // 0-4
+    kLengthShort,   kLengthShort,   kSurfaceLoad,   kLineLoad,      kLineLoad,       // 5-9
+    kLengthShort,   kLineLoad,      kLineLoad,      kLengthShort,   kLengthLong,     // 10-14
     kFluidDensity,  kLengthLong,    kNoUnit,        kSurfaceLoad,   kMasonryStress,  // 15-19
     kMasonryStress, kMasonryStress, kMasonryStress, kMasonryStress, kMasonryStress,  // 20-24
-    kModulus,       kNoUnit,        kLengthShort,   kLengthShort,   kLengthShort,  // 25-29
-    kLengthShort,   kSteelStress,   kSteelStress,   kModulus,       kNoUnit,       // 30-34
-    kNoUnit,                                                                       // 35
+    kModulus,       kNoUnit,        kLengthShort,   kLengthShort,   kLengthShort,    // 25-29
+    kLengthShort,   kSteelStress,   kSteelStress,   kModulus,       kNoUnit,         // 30-34
+    kNoUnit,                                                                         // 35
 };
 
 struct FieldLimits {
@@ -28,12 +28,12 @@ struct FieldLimits {
 };
 // Permitted range of every field in working units.
 constexpr std::array<FieldLimits, kEntryFieldCount> kFieldLimits{{
-    {0, 99},     {0, 99},     {0, 99},        {0, 99},      {0, 99},     {0, 99},
-    {1, 99},     {0, 9999},   {0, 99999},     {0, 99999},   {-99, 99},   {0, 99999},
-    {0, 99999},  {-99, 99},   {0, 99},        {0, 999},     {0, 99},     {-5000, 5000},
-    {0, 9999},   {500, 99999}, {500, 9999},   {100, 9999},  {1, 999},    {0, 999},
-    {0, 999},    {100, 9999}, {1, 99},        {1, 99},      {1, 99},     {0.5, 99},
-    {0, 1},      {20, 99},    {10, 99},       {10000, 99999}, {0, 1},    {0, 10000},
+    {0, 99},    {0, 99},      {0, 99},     {0, 99},        {0, 99},   {0, 99},
+    {1, 99},    {0, 9999},    {0, 99999},  {0, 99999},     {-99, 99}, {0, 99999},
+    {0, 99999}, {-99, 99},    {0, 99},     {0, 999},       {0, 99},   {-5000, 5000},
+    {0, 9999},  {500, 99999}, {500, 9999}, {100, 9999},    {1, 999},  {0, 999},
+    {0, 999},   {100, 9999},  {1, 99},     {1, 99},        {1, 99},   {0.5, 99},
+    {0, 1},     {20, 99},     {10, 99},    {10000, 99999}, {0, 1},    {0, 10000},
 }};
 
 struct FieldLabel {
@@ -87,7 +87,9 @@ bool ShowsThreeDecimalsInUsUnits(int field) {
 
 }  // namespace
 
-int FieldQuantity(int field) { return kFieldQuantity.at(static_cast<size_t>(field)); }
+int FieldQuantity(int field) {
+  return kFieldQuantity.at(static_cast<size_t>(field));
+}
 
 int PatternDecimals(const std::string& pattern) {
   auto point = pattern.find('.');
@@ -128,8 +130,12 @@ void LoadFieldLabels(Session& session) {
   labels[kZOverHField] = {kZOverHLabel, "", ""};
 }
 
-double DefinedFieldMinimum(int field) { return kFieldLimits.at(static_cast<size_t>(field)).min; }
-double DefinedFieldMaximum(int field) { return kFieldLimits.at(static_cast<size_t>(field)).max; }
+double DefinedFieldMinimum(int field) {
+  return kFieldLimits.at(static_cast<size_t>(field)).min;
+}
+double DefinedFieldMaximum(int field) {
+  return kFieldLimits.at(static_cast<size_t>(field)).max;
+}
 
 void LoadMaxMinValues(Session& session) {
   const UnitSystem& units = session.problem.units;

@@ -39,8 +39,10 @@ class Platform {
 
   virtual MessageAnswer ShowMessage(const Message& message) = 0;
   // Returns the chosen path, or nothing when the user cancelled.
-  virtual std::optional<std::filesystem::path> ChooseFileToOpen(const FileDialogRequest& request) = 0;
-  virtual std::optional<std::filesystem::path> ChooseFileToSave(const FileDialogRequest& request) = 0;
+  virtual std::optional<std::filesystem::path> ChooseFileToOpen(
+      const FileDialogRequest& request) = 0;
+  virtual std::optional<std::filesystem::path> ChooseFileToSave(
+      const FileDialogRequest& request) = 0;
   // The hourglass pointer while a solve runs.
   virtual void SetBusyPointer(bool busy) = 0;
   virtual void Beep() {}

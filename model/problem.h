@@ -73,16 +73,16 @@ struct EntryForm {
   std::string Designer;
 
   // Design criteria. Selection strings are compared exactly, case included.
-  std::string DesignMethod = "ACI";  // "ACI", "IBC-W" or "IBC-S"
+  std::string DesignMethod = "ACI";     // "ACI", "IBC-W" or "IBC-S"
   std::string MasonryMaterial = "CMU";  // "CMU", "Clay" or "Brick"
   std::string MortarMaterial = "PCL";   // "PCL" or "Masonry"
   std::string MortarType = "S";         // "N", "S" or "M"
   bool RunningBond = true;
-  bool Cantilever = false;              // true: cantilever wall with fixed base
-  std::string SupportType = "Pinned";   // "Pinned", "Fixed" or "Partially Fixed"
+  bool Cantilever = false;             // true: cantilever wall with fixed base
+  std::string SupportType = "Pinned";  // "Pinned", "Fixed" or "Partially Fixed"
   int16_t PercentFixed = 0;
-  bool UseAxialMcr = false;             // Use Mcr = S(fr + P/A)
-  bool UserMasonryData = false;         // false: masonry data calculated (UpDateMasonry)
+  bool UseAxialMcr = false;      // Use Mcr = S(fr + P/A)
+  bool UserMasonryData = false;  // false: masonry data calculated (UpDateMasonry)
 
   // The 36 numeric entry fields, as displayed, in the display units of UnitsType.
   std::array<std::string, kEntryFieldCount> Fields;
@@ -105,8 +105,8 @@ struct EntryForm {
 
   // Load combinations. LoadFactors[i] is F(i+1) of the five combinations.
   std::array<int16_t, kLoadCombinationCount> LoadCombSelected{1, 1, 1, 1, 1};
-  float StressIncreaseFactor = 1.0f;  // 1.0, or 4.0f / 3.0f
-  std::string BuildingCodeComb = "YES";  // "YES" building code, "NO" user defined
+  float StressIncreaseFactor = 1.0f;                       // 1.0, or 4.0f / 3.0f
+  std::string BuildingCodeComb = "YES";                    // "YES" building code, "NO" user defined
   std::array<double, kLoadFactorCount> UserLoadFactors{};  // kept in the project file
   std::array<float, kLoadFactorCount> LoadFactors{};       // used by the analysis
 

@@ -17,6 +17,7 @@ float SiteCoefficientSDS(const std::string& siteClass, float ssInG, float userFa
 // The seismic design category from |SDS|, the seismic use group and the S1
 // class, or nothing when the use group is none of "I" ... "IV" (the category
 // is then left as it was).
-std::string SeismicDesignCategory(float sds, const std::string& useGroup, const std::string& s1Class);
+std::string SeismicDesignCategory(float sds, const std::string& useGroup,
+                                  const std::string& s1Class);
 
 }  // namespace calvix

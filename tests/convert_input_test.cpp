@@ -70,8 +70,8 @@ TEST(ConvertInputTest, UnknownUseGroupLeavesTheCategory) {
 }
 
 TEST(ConvertInputTest, ImportanceFactorIsOneOnlyForTheExactText) {
-  const std::pair<const char*, float> cases[] = {{"1.0", 1.0f}, {"1.5", 1.5f}, {"1", 1.5f},
-                                                 {"", 1.5f}};
+  const std::pair<const char*, float> cases[] = {
+      {"1.0", 1.0f}, {"1.5", 1.5f}, {"1", 1.5f}, {"", 1.5f}};
   for (const auto& [text, ip] : cases) {
     StartedSession started;
     started.entry().ParapetIpText = text;

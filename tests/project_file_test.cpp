@@ -112,11 +112,11 @@ TEST(ProjectFileTest, LayoutOfTheCurrentFormat) {
   EXPECT_EQ(lines[7], "#FALSE#");  // running bond
   EXPECT_EQ(lines[10], "\"Partially Fixed\"");
   EXPECT_EQ(lines[11], "40");
-  EXPECT_EQ(lines[12], "1.333333");  // 4/3 to seven digits
-  EXPECT_EQ(lines[15], "0");         // combination 2 not selected
-  EXPECT_EQ(lines[20], "1.2");       // user factor 1
-  EXPECT_EQ(lines[31], "1.25");      // UserFa
-  EXPECT_EQ(lines[32], "\"16.00\"");  // field 0
+  EXPECT_EQ(lines[12], "1.333333");      // 4/3 to seven digits
+  EXPECT_EQ(lines[15], "0");             // combination 2 not selected
+  EXPECT_EQ(lines[20], "1.2");           // user factor 1
+  EXPECT_EQ(lines[31], "1.25");          // UserFa
+  EXPECT_EQ(lines[32], "\"16.00\"");     // field 0
   EXPECT_EQ(lines[40], "\"1,200.00\"");  // field 8 as displayed
   EXPECT_EQ(lines[68], "\"Class D\"");
   EXPECT_EQ(lines[70], "\"> 0.75 g\"");

@@ -2,13 +2,13 @@
 // program folder in it so that tests may rewrite the default data or settings.
 #pragma once
 
+#include <unistd.h>
+
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-
-#include <unistd.h>
 
 namespace calvix::testing {
 
@@ -36,7 +36,9 @@ class TempFolder {
 };
 
 // The folder with the generated Units.fil, Bars.fil, CXDeflt.fil and Calvix.ini.
-inline std::filesystem::path GeneratedProgramFolder() { return CALVIX_PROGRAM_DIR; }
+inline std::filesystem::path GeneratedProgramFolder() {
+  return CALVIX_PROGRAM_DIR;
+}
 
 // Copies the program-folder files into `folder`.
 inline void CopyProgramFiles(const std::filesystem::path& folder) {
