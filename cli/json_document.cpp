@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <type_traits>
 
 namespace calvix {
 
@@ -30,7 +31,65 @@ json SinglesJson(const std::vector<float>& values) {
   return array;
 }
 
+template <typename T>
+json NumberJson(T value) {
+  if constexpr (std::is_same_v<T, float>) {
+    return SingleJson(value);
+  } else {
+    return json(value);
+  }
+}
+
+// [part][combination][station] or [part][combination].
+template <typename Table>
+json NestedJson(const Table& table) {
+  json array = json::array();
+  for (const auto& inner : table) {
+    if constexpr (std::is_arithmetic_v<std::decay_t<decltype(inner)>>) {
+      array.push_back(NumberJson(inner));
+    } else {
+      array.push_back(NestedJson(inner));
+    }
+  }
+  return array;
+}
+
 }  // namespace
+
+json SeismicJson(const SeismicResult& seismic) {
+  return json{{"SeismicLoad", SinglesJson(seismic.SeismicLoad)},
+              {"SeismicMinGoverns", seismic.SeismicMinGoverns}};
+}
+
+json AnalysisJson(const AnalysisResults& a, bool strengthDesign) {
+  json out{
+      {"CombAxial", NestedJson(a.CombAxial)},
+      {"CombMoment", NestedJson(a.CombMoment)},
+      {"CombShear", NestedJson(a.CombShear)},
+      {"CombMaxPosMoment", NestedJson(a.CombMaxPosMoment)},
+      {"CombAxialAtPosMoment", NestedJson(a.CombAxialAtPosMoment)},
+      {"CombMaxNegMoment", NestedJson(a.CombMaxNegMoment)},
+      {"CombAxialAtNegMoment", NestedJson(a.CombAxialAtNegMoment)},
+      {"CombMaxShear", NestedJson(a.CombMaxShear)},
+  };
+  if (strengthDesign) {
+    out["FactoredAxial"] = NestedJson(a.FactoredAxial);
+    out["FactoredMoment"] = NestedJson(a.FactoredMoment);
+    out["FactoredShear"] = NestedJson(a.FactoredShear);
+    out["ServiceDeflection"] = NestedJson(a.ServiceDeflection);
+    out["FactoredDeflection"] = NestedJson(a.FactoredDeflection);
+    out["FactoredMaxPosMoment"] = NestedJson(a.FactoredMaxPosMoment);
+    out["FactoredAxialAtPosMoment"] = NestedJson(a.FactoredAxialAtPosMoment);
+    out["PosMomentStation"] = NestedJson(a.PosMomentStation);
+    out["FactoredMaxNegMoment"] = NestedJson(a.FactoredMaxNegMoment);
+    out["FactoredAxialAtNegMoment"] = NestedJson(a.FactoredAxialAtNegMoment);
+    out["NegMomentStation"] = NestedJson(a.NegMomentStation);
+    out["FactoredMaxShear"] = NestedJson(a.FactoredMaxShear);
+    out["MomentShearRatio"] = NestedJson(a.MomentShearRatio);
+    out["MaxDeflectionStation"] = NestedJson(a.MaxDeflectionStation);
+  }
+  return out;
+}
 
 json EntryJson(const Problem& problem) {
   const EntryForm& e = problem.entry;

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "analysis/load_analysis.h"
 #include "model/platform.h"
 #include "model/session.h"
 
@@ -18,6 +19,13 @@ nlohmann::ordered_json EntryJson(const Problem& problem);
 nlohmann::ordered_json WorkingJson(const WorkingForm& working);
 nlohmann::ordered_json MessagesJson(const std::vector<Message>& messages);
 nlohmann::ordered_json BarsJson(const std::vector<Bar>& bars);
+
+// SeismicLoad (main wall, parapet) and SeismicMinGoverns.
+nlohmann::ordered_json SeismicJson(const SeismicResult& seismic);
+
+// The combination tables and extremes; for strength design also the factored
+// tables, deflections and their extremes.
+nlohmann::ordered_json AnalysisJson(const AnalysisResults& analysis, bool strengthDesign);
 
 // units_type, entry, messages and bars, plus working when `withWorking`.
 nlohmann::ordered_json ProblemDocument(const Session& session, const std::vector<Message>& messages,

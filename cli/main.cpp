@@ -8,8 +8,10 @@
 #include <string>
 
 #include "cli/console_platform.h"
+#include "cli/design_tables.h"
 #include "cli/json_document.h"
 #include "files/program_start.h"
+#include "analysis/solve.h"
 #include "files/project_file.h"
 #include "model/convert_input.h"
 #include "model/errors.h"
@@ -30,6 +32,8 @@ struct Options {
   std::optional<int> units;
   std::string file;
   std::string saveOut;
+  bool unreinforced = false;
+  std::string reportOut;
 };
 
 fs::path ProgramFolderOf(const char* argv0, const std::string& dataDir) {
@@ -100,6 +104,53 @@ int RunOpen(const Options& options, const fs::path& folder) {
   return status;
 }
 
+// Start-up and open, as the open command does them; false when the file could
+// not be opened (the messages are already recorded).
+bool OpenProject(Session& session, ConsolePlatform& console, const std::string& file) {
+  console.SetFileToOpen(file);
+  try {
+    return calvix::OpenFile(session);
+  } catch (const std::exception& error) {
+    calvix::ReportUnexpectedFailure(console, error, "Menu File Item", "Main");
+    return false;
+  }
+}
+
+int RunSolve(const Options& options, const fs::path& folder) {
+  ConsolePlatform console(std::cerr);
+  Session session(console, calvix::ProgramFolder{folder});
+  if (!StartUp(session, console, std::nullopt)) return kExitUsage;
+  if (!OpenProject(session, console, options.file)) {
+    WriteJson(calvix::ProblemDocument(session, console.messages(), false), options.jsonOut);
+    return kExitUsage;
+  }
+  calvix::AnalysisResults analysis;
+  calvix::DesignResults design;
+  calvix::SolveOutcome outcome;
+  bool converted = false;
+  try {
+    outcome = calvix::SolveWall(session, !options.unreinforced, analysis,
+                                calvix::DesignRoutinesFor(design));
+    converted = true;
+  } catch (const std::exception& error) {
+    calvix::ReportUnexpectedFailure(console, error, "Menu Solve Item", "Main");
+  }
+  auto document = calvix::ProblemDocument(session, console.messages(), converted);
+  document["validation_ok"] = outcome.validationOk;
+  document["error_code"] = outcome.errorCode;
+  if (outcome.analysed) {
+    bool strength = session.problem.entry.DesignMethod == "IBC-S";
+    document["seismic"] = calvix::SeismicJson(analysis.Seismic);
+    document["analysis"] = calvix::AnalysisJson(analysis, strength);
+  }
+  if (outcome.design != calvix::DesignRun::None) {
+    document["design"] = calvix::DesignJson(design, outcome.design);
+  }
+  int status = outcome.designed ? kExitSuccess : kExitNotDone;
+  if (!WriteJson(document, options.jsonOut)) status = kExitUsage;
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -109,7 +160,8 @@ int main(int argc, char** argv) {
 
   auto* newCommand = app.add_subcommand("new", "Start a new problem from the default data");
   auto* openCommand = app.add_subcommand("open", "Open a project file");
-  for (auto* command : {newCommand, openCommand}) {
+  auto* solveCommand = app.add_subcommand("solve", "Open a project file and solve it");
+  for (auto* command : {newCommand, openCommand, solveCommand}) {
     command->add_option("--data-dir", options.dataDir,
                         "Program folder (settings, units, bars, defaults)");
     command->add_option("--json", options.jsonOut,
@@ -119,6 +171,9 @@ int main(int argc, char** argv) {
       ->check(CLI::Range(1, 3));
   openCommand->add_option("file", options.file, "Project file (.cxl)")->required();
   openCommand->add_option("--save", options.saveOut, "Save the problem to this file");
+  solveCommand->add_option("file", options.file, "Project file (.cxl)")->required();
+  solveCommand->add_flag("--unreinforced", options.unreinforced, "Design an unreinforced wall");
+  solveCommand->add_option("--report", options.reportOut, "Write the text report to this file");
 
   try {
     app.parse(argc, argv);
@@ -128,5 +183,6 @@ int main(int argc, char** argv) {
   }
   fs::path folder = ProgramFolderOf(argv[0], options.dataDir);
   if (*newCommand) return RunNew(options, folder);
+  if (*solveCommand) return RunSolve(options, folder);
   return RunOpen(options, folder);
 }
