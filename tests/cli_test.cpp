@@ -124,3 +124,57 @@ TEST(CliTest, FailuresExitWithTwo) {
 
 }  // namespace
 }  // namespace calvix
+
+namespace calvix {
+namespace {
+
+// The solve command on the examples of the three methods: validation, the
+// seismic loads and the analysis tables in working units.
+TEST(CliSolveTest, ReportsValidationSeismicAndAnalysis) {
+  json aci = JsonOf(RunCli("solve " + Example("cmu-bearing-wall.cxl") + " --json -"));
+  EXPECT_EQ(aci["validation_ok"], true);
+  // Class C, Ss 50 %: SDS = 0.4; w = 55 psf; wall 1620.1.7: 0.4 x 0.4 x 55 = 8.8 psf, x 48/12
+  // = 35.2 lb/ft. Parapet 1621.1.4 with z/h = 0.5: (2 x 0.5 + 1) x 0.4 x 55 / 2.5 = 17.6 psf,
+  // x 4 = 70.4 lb/ft.
+  EXPECT_EQ(aci["seismic"]["SeismicLoad"], json::array({35.2000008, 70.4000015}));
+  EXPECT_EQ(aci["seismic"]["SeismicMinGoverns"], false);
+  const json& moment = aci["analysis"]["CombMoment"];
+  ASSERT_EQ(moment.size(), 2u);
+  ASSERT_EQ(moment[0].size(), 5u);
+  ASSERT_EQ(moment[0][0].size(), 11u);
+  // Combination 1 at the top: -(800 + 400 plf) x 4 in / 12 x 48/12 = -1600 ft-lb, falling
+  // linearly to 0 at the pinned base.
+  EXPECT_EQ(moment[0][0][0], -1600.0);
+  EXPECT_EQ(moment[0][0][5], -800.0);
+  EXPECT_EQ(moment[0][0][10], 0.0);
+  EXPECT_FALSE(aci["analysis"].contains("FactoredMoment"));
+
+  json strength = JsonOf(RunCli("solve " + Example("ibc-strength-wall.cxl") + " --json -"));
+  EXPECT_EQ(strength["validation_ok"], true);
+  EXPECT_TRUE(strength["analysis"].contains("FactoredMoment"));
+  EXPECT_TRUE(strength["analysis"].contains("ServiceDeflection"));
+
+  json metric = JsonOf(RunCli("solve " + Example("metric-retaining-wall.cxl") + " --json -"));
+  EXPECT_EQ(metric["validation_ok"], true);
+  EXPECT_EQ(metric["units_type"], 2);
+}
+
+TEST(CliSolveTest, ValidationFailureExitsWithOneAndShowsTheMessage) {
+  TempFolder folder;
+  std::string bytes = ReadBytes(Example("cmu-bearing-wall.cxl"));
+  // Field 6 (design strip width) is line 39: a zero strip width.
+  bytes.replace(bytes.find("\"48.00\""), 7, "\"0.00\"");
+  testing::WriteBytes(folder / "zero-strip.cxl", bytes);
+  CliRun run = RunCli("solve " + (folder / "zero-strip.cxl").string() + " --json -");
+  EXPECT_EQ(run.status, 1);
+  json doc = JsonOf(run);
+  EXPECT_EQ(doc["validation_ok"], false);
+  EXPECT_FALSE(doc.contains("analysis"));
+  ASSERT_FALSE(doc["messages"].empty());
+  EXPECT_EQ(doc["messages"].back()["title"], "Error Message");
+  EXPECT_EQ(doc["messages"].back()["text"],
+            "Wall Width must be greater than zero.\rPlease enter a value and solve again.");
+}
+
+}  // namespace
+}  // namespace calvix
