@@ -39,9 +39,11 @@ double GrossFlexuralStiffness(const Problem& problem, int part) {
   return static_cast<double>(problem.working.Em) * 1000.0 * inertia;
 }
 
-std::array<double, kDeflectionCurveCount> SimpleSpanBaseRotations(
-    const StripLoads& loads, double wallSeismicLoad, double parapetSeismicMoment,
-    double parapetWindMoment, double flexuralStiffness) {
+std::array<double, kDeflectionCurveCount> SimpleSpanBaseRotations(const StripLoads& loads,
+                                                                  double wallSeismicLoad,
+                                                                  double parapetSeismicMoment,
+                                                                  double parapetWindMoment,
+                                                                  double flexuralStiffness) {
   std::array<double, kDeflectionCurveCount> rotation{};
   const double h = loads.WallHeight;
   const double ei = flexuralStiffness;

@@ -33,9 +33,9 @@ enum DeflectionCurveKind : int {
 inline constexpr int kDeflectionCurveCount = 4;
 
 struct MemberDeflections {
-  int16_t Intervals = 0;          // 40 for the main wall, 10 for the parapet
-  double Step = 0;                // ft between points
-  double FlexuralStiffness = 0;   // EI, lb-in²
+  int16_t Intervals = 0;         // 40 for the main wall, 10 for the parapet
+  double Step = 0;               // ft between points
+  double FlexuralStiffness = 0;  // EI, lb-in²
   std::array<double, kDeflectionCurveCount> BaseRotation{};  // θ0, rad
   // Deflection (in) at points 0..Intervals, point Intervals being the base of
   // the member and point 0 its top; further points stay 0.
@@ -75,8 +75,10 @@ double GrossFlexuralStiffness(const Problem& problem, int part);
 //   wind         the "W" rows from START to min(END, H) and the "H" loads
 //                below the top, and the parapet's wind moment Mpw·H/(6·EI).
 // Lengths in ft, moments in ft-lb, hence the factors 144 in the code.
-std::array<double, kDeflectionCurveCount> SimpleSpanBaseRotations(
-    const StripLoads& loads, double wallSeismicLoad, double parapetSeismicMoment,
-    double parapetWindMoment, double flexuralStiffness);
+std::array<double, kDeflectionCurveCount> SimpleSpanBaseRotations(const StripLoads& loads,
+                                                                  double wallSeismicLoad,
+                                                                  double parapetSeismicMoment,
+                                                                  double parapetWindMoment,
+                                                                  double flexuralStiffness);
 
 }  // namespace calvix

@@ -13,7 +13,9 @@ constexpr int kShearIntervals = 10;
 constexpr int kWallMomentIntervals = 40;
 constexpr int kParapetMomentIntervals = 10;
 
-constexpr size_t U(int i) { return static_cast<size_t>(i); }
+constexpr size_t U(int i) {
+  return static_cast<size_t>(i);
+}
 
 // Height above the member's base of station j of N over a length L.
 double StationHeight(int j, int n, double length) {
@@ -123,29 +125,43 @@ GroupSums SumGroups(const std::array<float, kLoadGroupCount>& g) {
 
 using Factors = std::array<float, kLoadFactorCount>;
 
-double F(const Factors& f, int n) { return f[U(n - 1)]; }
+double F(const Factors& f, int n) {
+  return f[U(n - 1)];
+}
 
 // Combination k (1-5) of a lateral quantity (moment, shear or deflection).
 double Lateral(int k, const GroupSums& s, const Factors& f) {
   switch (k) {
-    case 1: return F(f, 1) * s.dead + F(f, 2) * s.live;
-    case 2: return F(f, 3) * s.dead + F(f, 4) * s.live + F(f, 5) * s.wind;
-    case 3: return F(f, 6) * s.dead + F(f, 7) * s.live + F(f, 8) * s.seismic;
-    case 4: return F(f, 9) * s.dead + F(f, 10) * s.wind;
-    case 5: return F(f, 11) * s.dead + F(f, 12) * s.seismic;
-    default: return 0.0;
+    case 1:
+      return F(f, 1) * s.dead + F(f, 2) * s.live;
+    case 2:
+      return F(f, 3) * s.dead + F(f, 4) * s.live + F(f, 5) * s.wind;
+    case 3:
+      return F(f, 6) * s.dead + F(f, 7) * s.live + F(f, 8) * s.seismic;
+    case 4:
+      return F(f, 9) * s.dead + F(f, 10) * s.wind;
+    case 5:
+      return F(f, 11) * s.dead + F(f, 12) * s.seismic;
+    default:
+      return 0.0;
   }
 }
 
 // Combination k (1-5) of the axial loads: wind and seismic add none.
 double Axial(int k, double dead, double live, const Factors& f) {
   switch (k) {
-    case 1: return F(f, 1) * dead + F(f, 2) * live;
-    case 2: return F(f, 3) * dead + F(f, 4) * live;
-    case 3: return F(f, 6) * dead + F(f, 7) * live;
-    case 4: return F(f, 9) * dead;
-    case 5: return F(f, 11) * dead;
-    default: return 0.0;
+    case 1:
+      return F(f, 1) * dead + F(f, 2) * live;
+    case 2:
+      return F(f, 3) * dead + F(f, 4) * live;
+    case 3:
+      return F(f, 6) * dead + F(f, 7) * live;
+    case 4:
+      return F(f, 9) * dead;
+    case 5:
+      return F(f, 11) * dead;
+    default:
+      return 0.0;
   }
 }
 
@@ -163,8 +179,8 @@ void DeflectionCurves(const MemberTables& t, int n, MemberDeflections& d) {
   }
   d.Intervals = static_cast<int16_t>(n);
   for (int c = 0; c < kDeflectionCurveCount; ++c) {
-    const std::vector<double> curve = MomentAreaDeflection(diagrams[U(c)], d.Step,
-                                                           d.FlexuralStiffness, d.BaseRotation[U(c)]);
+    const std::vector<double> curve =
+        MomentAreaDeflection(diagrams[U(c)], d.Step, d.FlexuralStiffness, d.BaseRotation[U(c)]);
     for (int m = 0; m <= n; ++m) d.Curves[U(c)][U(m)] = static_cast<float>(curve[U(m)]);
   }
 }
@@ -204,7 +220,8 @@ void Combine(const Problem& problem, bool strength, int part, AnalysisResults& r
       r.FactoredMoment[p][ks][js] = static_cast<float>(Lateral(k, moment, factors) * selected);
       r.FactoredShear[p][ks][js] = static_cast<float>(Lateral(k, shear, factors) * selected);
       r.FactoredAxial[p][ks][js] = static_cast<float>(Axial(k, dead, live, factors) * selected);
-      r.ServiceDeflection[p][ks][js] = static_cast<float>(Lateral(k, deflection, service) * selected);
+      r.ServiceDeflection[p][ks][js] =
+          static_cast<float>(Lateral(k, deflection, service) * selected);
       r.FactoredDeflection[p][ks][js] =
           static_cast<float>(Lateral(k, deflection, factors) * selected);
     }
@@ -257,7 +274,8 @@ MemberTables CantileverMemberTables(const StripLoads& loads, double seismicLoad,
     }
     mo[kSeismicGroup] =
         static_cast<float>(fp * length * x - fp * length * length / 2.0 - fp * x * x / 2.0);
-    mo[kWindGroup] = static_cast<float>(wind.Total() * x - wind.TotalMoment() - wind.MomentBelow(x));
+    mo[kWindGroup] =
+        static_cast<float>(wind.Total() * x - wind.TotalMoment() - wind.MomentBelow(x));
   }
 
   if (parapet) {
@@ -348,7 +366,8 @@ MemberTables SupportedWallTables(const StripLoads& loads, double seismicLoad,
     }
     fem[kWindGroup] = wind * f;
   }
-  for (int g = 0; g < kLoadGroupCount; ++g) span.BaseFixedEndMoment[U(g)] = static_cast<float>(fem[U(g)]);
+  for (int g = 0; g < kLoadGroupCount; ++g)
+    span.BaseFixedEndMoment[U(g)] = static_cast<float>(fem[U(g)]);
 
   auto windBelow = [&](double y) {
     double sum = 0.0;
@@ -379,8 +398,10 @@ MemberTables SupportedWallTables(const StripLoads& loads, double seismicLoad,
   for (int j = 0; j < kStationCount; ++j) {
     const double y = StationHeight(j, kShearIntervals, h);
     auto& v = t.Shear[U(j)];
-    v[kFloorDeadGroup] = static_cast<float>(-loads.FloorDeadCouple() / h + fem[kFloorDeadGroup] / h);
-    v[kFloorLiveGroup] = static_cast<float>(-loads.FloorLiveCouple() / h + fem[kFloorLiveGroup] / h);
+    v[kFloorDeadGroup] =
+        static_cast<float>(-loads.FloorDeadCouple() / h + fem[kFloorDeadGroup] / h);
+    v[kFloorLiveGroup] =
+        static_cast<float>(-loads.FloorLiveCouple() / h + fem[kFloorLiveGroup] / h);
     v[kAddDeadGroup] = static_cast<float>(-loads.AddDeadCouple() / h + fem[kAddDeadGroup] / h);
     v[kAddLiveGroup] = static_cast<float>(-loads.AddLiveCouple() / h + fem[kAddLiveGroup] / h);
     double efp = -efpTopReaction;
@@ -482,7 +503,8 @@ void FindFactoredExtremes(AnalysisResults& r, int part) {
       if (std::fabs(shear[js]) >= std::fabs(maxShear)) {
         maxShear = shear[js];
         // Shear span M/V of the service combination (in).
-        ratio = 12.0 * r.CombMoment[p][k][js] / (static_cast<double>(r.CombShear[p][k][js]) + 0.0001);
+        ratio =
+            12.0 * r.CombMoment[p][k][js] / (static_cast<double>(r.CombShear[p][k][js]) + 0.0001);
       }
       if (std::fabs(deflection[js]) >= maxDeflection) {
         maxDeflection = std::fabs(deflection[js]);
@@ -539,7 +561,8 @@ AnalysisResults AnalyseLoads(const Problem& problem) {
       // rotation when pinned, none when fixed.
       const auto simple = SimpleSpanBaseRotations(loads, wallSeismic, parapetSeismicMoment,
                                                   parapetWindMoment, d.FlexuralStiffness);
-      for (size_t c = 0; c < simple.size(); ++c) d.BaseRotation[c] = simple[c] * (1.0 - fixedFraction);
+      for (size_t c = 0; c < simple.size(); ++c)
+        d.BaseRotation[c] = simple[c] * (1.0 - fixedFraction);
     }
     DeflectionCurves(wall, kWallMomentIntervals, d);
   }

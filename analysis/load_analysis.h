@@ -23,8 +23,8 @@
 // Groups 1-4 act on the main wall only.
 //
 // Signs: a positive lateral load acts in the positive direction; a positive
-// eccentricity gives negative moments in groups 1-4. Shear is the derivative
-// of the moment with respect to the height, V = dM/dy.
+// eccentricity gives negative moments in groups 1-4. Shear is the rate of
+// change of the moment up the height, V = dM/dy.
 #pragma once
 
 #include <array>

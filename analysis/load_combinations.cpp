@@ -19,9 +19,13 @@ constexpr FactorSet kIbcWorkingFactors{1.0f, 1.0f, 1.0f, 1.0f, 1.0f, 1.0f,
                                        1.0f, 0.7f, 0.6f, 1.0f, 0.6f, 0.7f};
 
 // F(n) of the factor set.
-float F(const FactorSet& factors, int n) { return factors[static_cast<std::size_t>(n - 1)]; }
+float F(const FactorSet& factors, int n) {
+  return factors[static_cast<std::size_t>(n - 1)];
+}
 
-std::string Term(float factor, const char* load) { return SingleToText(factor) + load; }
+std::string Term(float factor, const char* load) {
+  return SingleToText(factor) + load;
+}
 
 }  // namespace
 

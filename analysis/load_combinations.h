@@ -146,9 +146,9 @@ class LoadCombinationDialogModel {
   bool BuildingCodeChosen() const { return buildingCode_; }
   bool UserDefinedChosen() const { return userDefined_; }
   bool FactorsReadOnly() const { return readOnly_; }
-  double Factor(int i) const;            // value of box i (0-11)
-  std::string FactorText(int i) const;   // box i as shown, format " 0.00"
-  bool Selected(int k) const;            // check box of combination k (1-5)
+  double Factor(int i) const;           // value of box i (0-11)
+  std::string FactorText(int i) const;  // box i as shown, format " 0.00"
+  bool Selected(int k) const;           // check box of combination k (1-5)
   bool StressIncreaseTicked() const { return stressIncrease_; }
   bool StressIncreaseEnabled() const { return stressIncreaseEnabled_; }
 

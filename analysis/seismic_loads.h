@@ -1,8 +1,8 @@
 // Lateral seismic loads on the main wall and on the parapet, per foot of
 // height of the design strip, after IBC 2000: the wall force of section
 // 1620.1.7 and the architectural component (parapet) force of section
-// 1621.1.4. Also the logic of the small dialog in which the engineer enters a
-// site-specific site coefficient Fa.
+// 1621.1.4. Also the logic of the small dialog in which the engineer enters the
+// site coefficient Fa of a site study.
 #pragma once
 
 #include <array>
@@ -28,7 +28,7 @@ struct SeismicResult {
 double SeismicImportanceFactor(const std::string& useGroup);
 
 // Computes both loads from the working form (Ss, SiteClass, UseGroup, Ip,
-// ZOverH, WallWeight, VeneerWeight, StripWidth) and the site-specific Fa of
+// ZOverH, WallWeight, VeneerWeight, StripWidth) and the engineer's own Fa (UserFa) of
 // the entry form. Pure: the problem is not changed.
 //   Wall (1620.1.7):      Fp = IE·0.4·SDS·w, at least 0.1·w
 //   Parapet (1621.1.4):   Fp = (1 + 2·z/h)·SDS·w / (2.5 / Ip),
@@ -38,7 +38,7 @@ double SeismicImportanceFactor(const std::string& useGroup);
 SeismicResult ComputeSeismicLoads(const Problem& problem);
 
 // The "Site Coefficient, Fa" dialog, opened when the engineer picks "Class E"
-// or "Class F": one numeric field showing the site-specific Fa, OK and Cancel.
+// or "Class F": one numeric field showing UserFa, OK and Cancel.
 class SiteCoefficientDialogModel {
  public:
   static constexpr std::string_view kCaption = "Site Coefficient, Fa";

@@ -30,7 +30,8 @@ StripLoads LoadsOnStrip(const WorkingForm& w) {
     } else if (w.WindType[i] == "H") {
       row.kind = StripWindRow::Kind::Concentrated;
     }
-    row.magnitude = i < w.WindMagnitude.size() ? static_cast<double>(w.WindMagnitude[i]) * strip : 0.0;
+    row.magnitude =
+        i < w.WindMagnitude.size() ? static_cast<double>(w.WindMagnitude[i]) * strip : 0.0;
     row.start = i < w.WindStart.size() ? static_cast<double>(w.WindStart[i]) : 0.0;
     row.end = i < w.WindEnd.size() ? static_cast<double>(w.WindEnd[i]) : 0.0;
     loads.Wind.push_back(row);

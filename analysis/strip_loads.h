@@ -23,17 +23,17 @@ struct StripWindRow {
 };
 
 struct StripLoads {
-  double WallHeight = 0;     // ft
-  double ParapetHeight = 0;  // ft
-  double StripWidth = 0;     // in
-  double SelfWeight = 0;     // wall weight, lb per ft of height
+  double WallHeight = 0;                // ft
+  double ParapetHeight = 0;             // ft
+  double StripWidth = 0;                // in
+  double SelfWeight = 0;                // wall weight, lb per ft of height
   double FloorDead = 0, FloorLive = 0;  // lb, at the wall top
   double FloorEccentricity = 0;         // in
   double AddDead = 0, AddLive = 0;      // lb, at AddY
   double AddEccentricity = 0;           // in
   double AddY = 0;                      // ft
-  double FluidDensity = 0;  // EFP on the strip: lb per ft of height per ft of depth
-  double EFPX = 0;          // ft, top of the fluid pressure
+  double FluidDensity = 0;              // EFP on the strip: lb per ft of height per ft of depth
+  double EFPX = 0;                      // ft, top of the fluid pressure
   std::vector<StripWindRow> Wind;
 
   // Eccentric couples of the vertical loads (ft-lb).

@@ -14,6 +14,8 @@ inline constexpr std::size_t kWallPartCount = 2;
 
 // Array index of a wall part: 0 for the main wall, 1 for the parapet (any value
 // other than kParapet is taken as the main wall).
-constexpr std::size_t PartIndex(int part) { return part == kParapet ? 1 : 0; }
+constexpr std::size_t PartIndex(int part) {
+  return part == kParapet ? 1 : 0;
+}
 
 }  // namespace calvix

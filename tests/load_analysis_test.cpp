@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <vector>
 
@@ -82,9 +82,12 @@ double Read(const AnalysisResults& r, const Expectation& e) {
   const auto i = static_cast<size_t>(e.index);
   const auto c = static_cast<size_t>(e.column);
   switch (e.quantity) {
-    case Quantity::Shear: return t.Shear[i][c];
-    case Quantity::Moment: return t.Moment[i][c];
-    case Quantity::Axial: return t.Axial[i][c];
+    case Quantity::Shear:
+      return t.Shear[i][c];
+    case Quantity::Moment:
+      return t.Moment[i][c];
+    case Quantity::Axial:
+      return t.Axial[i][c];
   }
   return 0.0;
 }
@@ -441,7 +444,8 @@ TEST(LoadAnalysisStripWidth, LoadsScaleWithTheStrip) {
         const MemberTables& tb = b.Members[part];
         for (size_t j = 0; j < kStationCount; ++j) {
           for (size_t g = 0; g < kLoadGroupCount; ++g) {
-            EXPECT_NEAR(tb.Shear[j][g], 2.0 * ta.Shear[j][g], 1e-3 + 1e-5 * std::fabs(ta.Shear[j][g]));
+            EXPECT_NEAR(tb.Shear[j][g], 2.0 * ta.Shear[j][g],
+                        1e-3 + 1e-5 * std::fabs(ta.Shear[j][g]));
           }
           EXPECT_NEAR(tb.Axial[j][0], 2.0 * ta.Axial[j][0], 1e-3 + 1e-5 * ta.Axial[j][0]);
           EXPECT_NEAR(tb.Axial[j][1], 2.0 * ta.Axial[j][1], 1e-3 + 1e-5 * ta.Axial[j][1]);
@@ -550,9 +554,9 @@ TEST(LoadCombinationTables, UnselectedCombinationIsZeroThroughout) {
     const AnalysisResults r = AnalyseLoads(p);
     for (size_t part = 0; part < kWallPartCount; ++part) {
       for (size_t j = 0; j < kStationCount; ++j) {
-        for (const auto* table : {&r.CombAxial, &r.CombMoment, &r.CombShear, &r.FactoredAxial,
-                                  &r.FactoredMoment, &r.FactoredShear, &r.ServiceDeflection,
-                                  &r.FactoredDeflection}) {
+        for (const auto* table :
+             {&r.CombAxial, &r.CombMoment, &r.CombShear, &r.FactoredAxial, &r.FactoredMoment,
+              &r.FactoredShear, &r.ServiceDeflection, &r.FactoredDeflection}) {
           EXPECT_EQ((*table)[part][1][j], 0.0f) << method << " part " << part << " j " << j;
         }
       }

@@ -76,7 +76,8 @@ TEST(CombinationLabels, CombinationOutsideOneToFiveKeepsThePreviousTexts) {
   const FactorSet f = BuildingCodeFactors("ACI");
   const CombinationLabelText previous{"1*DL+1*LL", "4/3"};
   // No label rule applies; with the increase on the texts stay.
-  CombinationLabelText text = CombinationLabel(6, static_cast<float>(4.0 / 3.0), false, f, previous);
+  CombinationLabelText text =
+      CombinationLabel(6, static_cast<float>(4.0 / 3.0), false, f, previous);
   EXPECT_EQ(text.Label, "1*DL+1*LL");
   EXPECT_EQ(text.IncreaseText, "4/3");
   // Without the increase the last rule still writes "1.0".
@@ -123,18 +124,60 @@ TEST(CombinationFilter, Cases) {
   };
   const Case cases[] = {
       {"all loads", true, 5.0f, 8.0f, kMainWall, {1, 1, 1, 1, 1}, false, {1, 1, 1, 1, 1}, true},
-      {"no wind, no seismic", false, 0.0f, 0.0f, kMainWall, {1, 1, 1, 1, 1}, false,
-       {1, 0, 0, 0, 0}, false},
-      {"seismic on the wall only, parapet pass", true, 5.0f, 0.0f, kParapet, {1, 1, 1, 1, 1},
-       false, {1, 1, 0, 1, 0}, false},
-      {"seismic on the wall only, wall pass", true, 5.0f, 0.0f, kMainWall, {1, 1, 1, 1, 1},
-       false, {1, 1, 1, 1, 1}, true},
-      {"user left out both seismic combinations", true, 5.0f, 8.0f, kMainWall, {1, 1, 0, 1, 0},
-       false, {1, 1, 0, 1, 0}, false},
-      {"user kept combination 5 only", true, 5.0f, 8.0f, kMainWall, {0, 0, 0, 0, 1}, false,
-       {0, 0, 0, 0, 1}, true},
-      {"user-defined F8 = F12 = 0", true, 5.0f, 8.0f, kMainWall, {1, 1, 1, 1, 1}, true,
-       {1, 1, 0, 1, 0}, false},
+      {"no wind, no seismic",
+       false,
+       0.0f,
+       0.0f,
+       kMainWall,
+       {1, 1, 1, 1, 1},
+       false,
+       {1, 0, 0, 0, 0},
+       false},
+      {"seismic on the wall only, parapet pass",
+       true,
+       5.0f,
+       0.0f,
+       kParapet,
+       {1, 1, 1, 1, 1},
+       false,
+       {1, 1, 0, 1, 0},
+       false},
+      {"seismic on the wall only, wall pass",
+       true,
+       5.0f,
+       0.0f,
+       kMainWall,
+       {1, 1, 1, 1, 1},
+       false,
+       {1, 1, 1, 1, 1},
+       true},
+      {"user left out both seismic combinations",
+       true,
+       5.0f,
+       8.0f,
+       kMainWall,
+       {1, 1, 0, 1, 0},
+       false,
+       {1, 1, 0, 1, 0},
+       false},
+      {"user kept combination 5 only",
+       true,
+       5.0f,
+       8.0f,
+       kMainWall,
+       {0, 0, 0, 0, 1},
+       false,
+       {0, 0, 0, 0, 1},
+       true},
+      {"user-defined F8 = F12 = 0",
+       true,
+       5.0f,
+       8.0f,
+       kMainWall,
+       {1, 1, 1, 1, 1},
+       true,
+       {1, 1, 0, 1, 0},
+       false},
   };
   for (const Case& c : cases) {
     Problem p = FilterProblem();
@@ -232,7 +275,8 @@ TEST(LoadCombinationDialog, UserDefinedCopiesTheUserFactorsAndEditsKeepThem) {
   for (int i = 0; i < kLoadFactorCount; ++i) {
     EXPECT_FLOAT_EQ(e.LoadFactors[static_cast<size_t>(i)],
                     static_cast<float>(e.UserLoadFactors[static_cast<size_t>(i)]));
-    EXPECT_DOUBLE_EQ(dialog.Factor(i), static_cast<float>(e.UserLoadFactors[static_cast<size_t>(i)]));
+    EXPECT_DOUBLE_EQ(dialog.Factor(i),
+                     static_cast<float>(e.UserLoadFactors[static_cast<size_t>(i)]));
   }
   EXPECT_TRUE(dialog.EditFactor(4, 1.75));
   EXPECT_DOUBLE_EQ(e.UserLoadFactors[4], 1.75);

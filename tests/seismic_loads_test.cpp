@@ -38,8 +38,8 @@ TEST(SeismicLoads, ClassDAtSixtyTwoAndAHalfPercent) {
   EXPECT_FALSE(r.SeismicMinGoverns);
 }
 
-TEST(SeismicLoads, ClassEAboveOneGWithoutSiteSpecificFaTakesTheMinimum) {
-  // Class E at 1.10 g takes the site-specific Fa, here 0: SDS = 0, so the
+TEST(SeismicLoads, ClassEAboveOneGWithoutUserFaTakesTheMinimum) {
+  // Class E at 1.10 g takes the engineer's Fa, here 0: SDS = 0, so the
   // parapet load is 0 and the wall takes 0.1·60 = 6 lb/ft.
   Problem p = SeismicProblem("Class E", 110.0f);
   p.entry.UserFa = 0.0f;
@@ -48,7 +48,7 @@ TEST(SeismicLoads, ClassEAboveOneGWithoutSiteSpecificFaTakesTheMinimum) {
   EXPECT_FLOAT_EQ(r.SeismicLoad[1], 0.0f);
   EXPECT_TRUE(r.SeismicMinGoverns);
 
-  // With a site-specific Fa of 1.5: SDS = 2·1.5·1.1/3 = 1.1, wall
+  // With an Fa of 1.5 from a site study: SDS = 2·1.5·1.1/3 = 1.1, wall
   // 0.4·1.1·60 = 26.4, parapet 1.2·1.1·60 = 79.2.
   p.entry.UserFa = 1.5f;
   const SeismicResult s = ComputeSeismicLoads(p);
