@@ -1,5 +1,7 @@
 #include "files/text_items.h"
 
+#include <unistd.h>
+
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -297,7 +299,27 @@ void WriteTextItemsAtomically(const std::filesystem::path& path,
   WriteFileAtomically(path, content);
 }
 
+namespace {
+
+// An existing file the engineer protected: no write permission for anybody,
+// or none for this process. Replacing it by a rename would go around that.
+bool IsReadOnlyFile(const std::filesystem::path& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  if (ec || !fs::exists(status) || fs::is_directory(status)) return false;
+  constexpr fs::perms kWrite =
+      fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if ((status.permissions() & kWrite) == fs::perms::none) return true;
+  return ::access(path.c_str(), W_OK) != 0;
+}
+
+}  // namespace
+
 void WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  if (IsReadOnlyFile(path)) {
+    throw CalvixError(kErrorFileAccess, "Path/File access (" + PathText(path) + ")");
+  }
   const std::filesystem::path temporary = UniqueTemporaryPath(path);
   bool written = false;
   {

@@ -367,3 +367,25 @@ TEST(ProjectFileTest, NewProblemAsksOnlyWhenChanged) {
 
 }  // namespace
 }  // namespace calvix
+
+namespace calvix {
+namespace {
+
+TEST(ProjectFileTest, AReadOnlyProjectIsNotReplaced) {
+  testing::StartedSession started;
+  auto path = started.folder / "protected.cxl";
+  started.platform.files.push_back(path);
+  ASSERT_TRUE(SaveFile(started.session));
+  std::string before = testing::ReadBytes(path);
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                         std::filesystem::perms::group_read |
+                                         std::filesystem::perms::others_read);
+  started.entry().Project = "overwritten";
+  started.platform.files.push_back(path);
+  EXPECT_FALSE(SaveFile(started.session));
+  EXPECT_EQ(started.platform.messages.back().title, "File Error");
+  EXPECT_EQ(testing::ReadBytes(path), before);
+}
+
+}  // namespace
+}  // namespace calvix
