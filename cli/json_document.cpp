@@ -45,8 +45,11 @@ template <typename Table>
 json NestedJson(const Table& table) {
   json array = json::array();
   for (const auto& inner : table) {
-    if constexpr (std::is_arithmetic_v<std::decay_t<decltype(inner)>>) {
+    using Inner = std::decay_t<decltype(inner)>;
+    if constexpr (std::is_arithmetic_v<Inner>) {
       array.push_back(NumberJson(inner));
+    } else if constexpr (std::is_same_v<Inner, std::string>) {
+      array.push_back(json(inner));
     } else {
       array.push_back(NestedJson(inner));
     }
@@ -89,6 +92,79 @@ json AnalysisJson(const AnalysisResults& a, bool strengthDesign) {
     out["MaxDeflectionStation"] = NestedJson(a.MaxDeflectionStation);
   }
   return out;
+}
+
+namespace {
+
+json ReinforcedJson(const ReinforcedResults& r) {
+  return json{{"method", "reinforced working stress"},
+              {"GovMoment", NestedJson(r.GovMoment)},
+              {"GovAxial", NestedJson(r.GovAxial)},
+              {"GovCombo", NestedJson(r.GovCombo)},
+              {"GovShear", NestedJson(r.GovShear)},
+              {"GovShearCombo", NestedJson(r.GovShearCombo)},
+              {"SlendernessRatio", NestedJson(r.SlendernessRatio)},
+              {"Eccentricity", NestedJson(r.Eccentricity)},
+              {"AllowableShear", NestedJson(r.AllowableShear)},
+              {"ZoneNote", NestedJson(r.ZoneNote)},
+              {"BarFa", NestedJson(r.BarFa)},
+              {"BarShearStress", NestedJson(r.BarShearStress)},
+              {"BarAllowMoment", NestedJson(r.BarAllowMoment)},
+              {"BarSpacing", NestedJson(r.BarSpacing)}};
+}
+
+json UnreinforcedJson(const UnreinforcedResults& r) {
+  return json{{"method", "unreinforced working stress"},
+              {"GovMoment", NestedJson(r.GovMoment)},
+              {"GovAxial", NestedJson(r.GovAxial)},
+              {"GovCombo", NestedJson(r.GovCombo)},
+              {"GovShear", NestedJson(r.GovShear)},
+              {"GovShearCombo", NestedJson(r.GovShearCombo)},
+              {"UnreinfFb", NestedJson(r.UnreinfFb)},
+              {"UnreinfFv", NestedJson(r.UnreinfFv)},
+              {"GroutCaseCount", r.GroutCaseCount},
+              {"GroutCaseLabel", NestedJson(r.GroutCaseLabel)},
+              {"CaseFa", NestedJson(r.CaseFa)},
+              {"CaseFb", NestedJson(r.CaseFb)},
+              {"CaseNetStress", NestedJson(r.CaseNetStress)},
+              {"CaseShearStress", NestedJson(r.CaseShearStress)},
+              {"CaseCSI", NestedJson(r.CaseCSI)},
+              {"CaseVerdict", NestedJson(r.CaseVerdict)}};
+}
+
+json StrengthJson(const StrengthResults& r) {
+  return json{{"method", "strength"},
+              {"SlendernessRatio", NestedJson(r.SlendernessRatio)},
+              {"AxialLimit", NestedJson(r.AxialLimit)},
+              {"AllowServiceDeflection", NestedJson(r.AllowServiceDeflection)},
+              {"GovMoment", NestedJson(r.GovMoment)},
+              {"GovAxial", NestedJson(r.GovAxial)},
+              {"GovShear", NestedJson(r.GovShear)},
+              {"GovCombo", NestedJson(r.GovCombo)},
+              {"GovStation", NestedJson(r.GovStation)},
+              {"GovShearCombo", NestedJson(r.GovShearCombo)},
+              {"BarSpacing", NestedJson(r.BarSpacing)},
+              {"BarPhiMn", NestedJson(r.BarPhiMn)},
+              {"BarPhiVn", NestedJson(r.BarPhiVn)},
+              {"BarMu", NestedJson(r.BarMu)},
+              {"BarDeltaUlt", NestedJson(r.BarDeltaUlt)},
+              {"BarDeltaServ", NestedJson(r.BarDeltaServ)}};
+}
+
+}  // namespace
+
+json DesignJson(const DesignResults& results, DesignRun run) {
+  switch (run) {
+    case DesignRun::Strength:
+      return StrengthJson(results.strength);
+    case DesignRun::Reinforced:
+      return ReinforcedJson(results.reinforced);
+    case DesignRun::Unreinforced:
+      return UnreinforcedJson(results.unreinforced);
+    case DesignRun::None:
+      break;
+  }
+  return json::object();
 }
 
 json EntryJson(const Problem& problem) {

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "analysis/load_analysis.h"
+#include "analysis/solve.h"
+#include "design/design_results.h"
 #include "model/platform.h"
 #include "model/session.h"
 
@@ -26,6 +28,10 @@ nlohmann::ordered_json SeismicJson(const SeismicResult& seismic);
 // The combination tables and extremes; for strength design also the factored
 // tables, deflections and their extremes.
 nlohmann::ordered_json AnalysisJson(const AnalysisResults& analysis, bool strengthDesign);
+
+// The `design` object: the method's name and its result tables; empty when
+// no design ran.
+nlohmann::ordered_json DesignJson(const DesignResults& results, DesignRun run);
 
 // units_type, entry, messages and bars, plus working when `withWorking`.
 nlohmann::ordered_json ProblemDocument(const Session& session, const std::vector<Message>& messages,

@@ -8,7 +8,6 @@
 #include <string>
 
 #include "cli/console_platform.h"
-#include "cli/design_tables.h"
 #include "cli/json_document.h"
 #include "files/program_start.h"
 #include "analysis/solve.h"
