@@ -12,7 +12,8 @@ case "$job" in
   *) echo "usage: bash scripts/setup.sh run|test" >&2; exit 2 ;;
 esac
 
-packages=(build-essential cmake libgtest-dev libgmock-dev nlohmann-json3-dev libcli11-dev)
+packages=(build-essential cmake libgtest-dev libgmock-dev nlohmann-json3-dev libcli11-dev
+  qt6-base-dev qt6-svg-dev libgl-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
