@@ -1,0 +1,68 @@
+// Shared pieces of the fuzz targets: a private scratch folder holding a copy
+// of the generated program folder, a platform that answers every question and
+// hands out one scripted file, and a check that a solve left no non-finite
+// number in its results.
+#pragma once
+
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "model/platform.h"
+
+namespace calvix::fuzzing {
+
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    path_ = std::filesystem::temp_directory_path() / ("calvix-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(path_);
+    for (const char* name : {"Units.fil", "Bars.fil", "CXDeflt.fil", "Calvix.ini"}) {
+      std::filesystem::copy_file(std::filesystem::path(CALVIX_PROGRAM_DIR) / name, path_ / name,
+                                 std::filesystem::copy_options::overwrite_existing);
+    }
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline void WriteBytes(const std::filesystem::path& path, const uint8_t* data, size_t size) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+}
+
+// Answers Yes to every question and opens the one file it was given.
+class AnsweringPlatform : public Platform {
+ public:
+  MessageAnswer ShowMessage(const Message& message) override {
+    return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+  }
+  std::optional<std::filesystem::path> ChooseFileToOpen(const FileDialogRequest&) override {
+    return std::exchange(file, std::nullopt);
+  }
+  std::optional<std::filesystem::path> ChooseFileToSave(const FileDialogRequest&) override {
+    return std::nullopt;
+  }
+  void SetBusyPointer(bool) override {}
+
+  std::optional<std::filesystem::path> file;
+};
+
+}  // namespace calvix::fuzzing
