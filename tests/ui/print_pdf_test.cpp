@@ -23,29 +23,13 @@ namespace calvix {
 namespace {
 
 using testing::SolvedExample;
+using testing::Squeezed;
 
 std::string ReadWhole(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
-}
-
-// A line with its runs of blanks made one space and its ends trimmed: the
-// PDF's text extraction places words by their position, not by the spaces.
-std::string Squeezed(const std::string& line) {
-  std::string out;
-  bool blank = false;
-  for (char c : line) {
-    if (c == ' ' || c == '\t' || c == '\r') {
-      blank = true;
-      continue;
-    }
-    if (blank && !out.empty()) out += ' ';
-    blank = false;
-    out += c;
-  }
-  return out;
 }
 
 // The non-empty lines of a text, squeezed; pages (form feeds) are split off.

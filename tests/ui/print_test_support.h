@@ -25,6 +25,23 @@ inline void EnsureApplication() {
   static QApplication application(argc, argv);
 }
 
+// A text with its runs of blanks made one space and its ends trimmed: the
+// text read back from a PDF places words by their position, not by spaces.
+inline std::string Squeezed(const std::string& line) {
+  std::string out;
+  bool blank = false;
+  for (char c : line) {
+    if (c == ' ' || c == '\t' || c == '\r') {
+      blank = true;
+      continue;
+    }
+    if (blank && !out.empty() && c != '\n' && out.back() != '\n') out += ' ';
+    blank = false;
+    out += c;
+  }
+  return out;
+}
+
 // An example of examples/ opened and solved as the Solve menu does it.
 struct SolvedExample : StartedSession {
   SolvedExample(const std::string& name, bool reinforced) {

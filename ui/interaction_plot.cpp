@@ -1,0 +1,594 @@
+#include "ui/interaction_plot.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPaintEvent>
+#include <QPainterPath>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "analysis/load_combinations.h"
+#include "analysis/wall_part.h"
+#include "design/interaction_curve.h"
+#include "design/reinforced_design.h"
+#include "design/section_properties.h"
+#include "files/settings.h"
+#include "model/errors.h"
+#include "model/number_format.h"
+#include "reports/report_destinations.h"
+#include "reports/report_driver.h"
+#include "ui/print_dialog.h"
+#include "ui/printer_surface.h"
+
+namespace calvix {
+namespace {
+
+// The steel depths of the two faces count as one when they differ by less
+// than this (in).
+constexpr float kSameDepthTolerance = 0.01f;
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  const auto last = text.find_last_not_of(' ');
+  return text.substr(first, last - first + 1);
+}
+
+// A working value in display units with the pattern and label of its quantity.
+std::string DisplayValue(const UnitSystem& units, float working, int quantity) {
+  const double value = static_cast<double>(working) * static_cast<double>(units.Factor(quantity));
+  return Trimmed(FormatFixed(value, units.Pattern(quantity))) + " " +
+         Trimmed(units.Label(quantity));
+}
+
+// |M| / Mallow, with a moment that has no allowable counting as over any
+// ratio that has one.
+float MomentRatio(float moment, float allowable) {
+  const float m = std::fabs(moment);
+  if (allowable > 0.0f) return m / allowable;
+  return m > 0.0f ? HUGE_VALF : 0.0f;
+}
+
+// Tick spacing of 1, 2 or 5 times a power of ten giving about `ticks` steps.
+double NiceStep(double span, int ticks) {
+  if (!(span > 0.0)) return 1.0;
+  const double raw = span / ticks;
+  const double power = std::pow(10.0, std::floor(std::log10(raw)));
+  const double unit = raw / power;
+  const double nice = unit <= 1.0 ? 1.0 : unit <= 2.0 ? 2.0 : unit <= 5.0 ? 5.0 : 10.0;
+  return nice * power;
+}
+
+QString TickText(double value, double step) {
+  const int decimals = step >= 1.0 ? 0 : static_cast<int>(std::ceil(-std::log10(step)));
+  return QLocale(QLocale::English).toString(value, 'f', decimals);
+}
+
+struct CurveStyle {
+  QColor color;
+  Qt::PenStyle style;
+};
+
+// Column 0 actual pairs, then the allowable curves.
+CurveStyle StyleOf(int column) {
+  switch (column) {
+    case 0:
+      return {QColor(0, 70, 170), Qt::SolidLine};
+    case 1:
+      return {QColor(190, 30, 30), Qt::DashLine};
+    default:
+      return {QColor(20, 130, 40), Qt::DashDotLine};
+  }
+}
+
+std::string AxisMomentText(const UnitSystem& units) {
+  if (units.UnitsType == 1) return "Moment (ft-lbs)";
+  return "Moment (" + Trimmed(units.Label(kMoment)) + ")";
+}
+
+std::string AxisForceUnit(const UnitSystem& units) {
+  if (units.UnitsType == 1) return "(lbs)";
+  return "(" + Trimmed(units.Label(kForce)) + ")";
+}
+
+}  // namespace
+
+PMPlotData ComputePMPlot(const Problem& problem, const AnalysisResults& analysis,
+                         const ReinforcedResults& results, int part, int combo, int bar) {
+  PMPlotData data;
+  data.part = part == kParapet ? kParapet : kMainWall;
+  data.combo = std::clamp(combo, 1, kLoadCombinationCount);
+  data.bar = bar;
+  const std::size_t p = PartIndex(data.part);
+  const std::size_t k = static_cast<std::size_t>(data.combo - 1);
+  const auto& spacings = results.BarSpacing[p];
+  data.spacing = bar >= 0 && static_cast<std::size_t>(bar) < spacings.size()
+                     ? spacings[static_cast<std::size_t>(bar)]
+                     : 0.0f;
+  data.AsMinimum = results.MinSteelArea[p];
+  if (data.spacing <= 0.0f) return data;
+  const float s = data.spacing;
+
+  // The strip at the bar's spacing.
+  WallDepthsResult depths = WallDepths(problem, data.part);
+  const bool oneDepth = std::fabs(depths.d - depths.dPrime) < kSameDepthTolerance;
+  if (oneDepth) depths.dPrime = depths.d;
+  const float hPrime = EffectiveHeight(problem, data.part);
+  const StripSection section =
+      SectionAtSpacing(problem, depths.t, hPrime, EffectiveFlangeWidth(problem, s), s);
+  // Combination 1 (dead and live load) has no stress increase; the others
+  // carry wind or seismic load and take StressIncreaseFactor.
+  const WorkingStresses allow = StressesForCombination(problem, section.Fa, data.combo);
+
+  InteractionCurve positive;
+  const float mPos = AllowableMomentAtAxialLoad(
+      problem, positive, analysis.CombAxialAtPosMoment[p][k], allow.Fs, allow.Fb, allow.Fa,
+      depths.t, depths.d, section.bPrime, section.bEff, section.Ae, section.S, bar, s);
+  InteractionCurve negative;
+  const float mNeg = AllowableMomentAtAxialLoad(
+      problem, negative, analysis.CombAxialAtNegMoment[p][k], allow.Fs, allow.Fb, allow.Fa,
+      depths.t, depths.dPrime, section.bPrime, section.bEff, section.Ae, section.S, bar, s);
+  data.ratioPositive = MomentRatio(analysis.CombMaxPosMoment[p][k], mPos);
+  data.ratioNegative = MomentRatio(analysis.CombMaxNegMoment[p][k], mNeg);
+  if (data.ratioPositive > data.ratioNegative) {
+    data.designMoment = analysis.CombMaxPosMoment[p][k];
+    data.designAxial = analysis.CombAxialAtPosMoment[p][k];
+  } else {
+    data.designMoment = analysis.CombMaxNegMoment[p][k];
+    data.designAxial = analysis.CombAxialAtNegMoment[p][k];
+  }
+  data.AsFurnished = StripSteelArea(problem, bar, s);
+
+  // The actual pairs at stations 0..10; the rest of the column repeats the
+  // base station so that the polyline ends there.
+  for (int i = 0; i < kCurvePointCount; ++i) {
+    const std::size_t j = static_cast<std::size_t>(std::min(i, kStationCount - 1));
+    data.P[0][static_cast<std::size_t>(i)] = analysis.CombAxial[p][k][j];
+    data.M[0][static_cast<std::size_t>(i)] = std::fabs(analysis.CombMoment[p][k][j]);
+  }
+  if (oneDepth) {
+    data.curveCount = 2;
+    data.P[1] = positive.P;
+    data.M[1] = positive.M;
+  } else {
+    data.curveCount = 3;
+    data.P[1] = negative.P;
+    data.M[1] = negative.M;
+    data.P[2] = positive.P;
+    data.M[2] = positive.M;
+  }
+  return data;
+}
+
+std::vector<std::string> PMLegendTexts(int curveCount) {
+  if (curveCount == 2) return {"Actual P vs. M Curve", "Allowable P vs. M Curve"};
+  if (curveCount == 3) {
+    return {"Actual P vs. M Curve", "Neg. Moment P vs. M", "Pos. Moment P vs. M"};
+  }
+  return {};
+}
+
+void DrawPMDiagram(QPainter& painter, const QRectF& area, const PMPlotData& data,
+                   const UnitSystem& units) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  // The diagram is lettered in the proportional font of the program, also on
+  // a report page printed in a fixed-pitch font.
+  QFont font = QApplication::font();
+  const double em = std::clamp(std::min(area.height() / 36.0, area.width() / 48.0), 8.0, 400.0);
+  font.setPixelSize(static_cast<int>(em));
+  painter.setFont(font);
+  const QFontMetricsF fm(font, painter.device());
+  const double lineW = std::max(1.0, area.width() / 500.0);
+
+  // Title.
+  QFont titleFont = font;
+  titleFont.setBold(true);
+  titleFont.setPixelSize(static_cast<int>(em * 1.25));
+  painter.setFont(titleFont);
+  const QRectF titleRect(area.left(), area.top(), area.width(), em * 2.2);
+  painter.drawText(titleRect, Qt::AlignCenter, "Axial Load - Moment Interaction Diagram");
+  painter.setFont(font);
+
+  // Scale: the largest P and M of every curve fit the plotting area.
+  const double pFactor = units.Factor(kForce);
+  const double mFactor = units.Factor(kMoment);
+  double pMax = 0.0;
+  double mMax = 0.0;
+  for (int c = 0; c < data.curveCount; ++c) {
+    for (int i = 0; i < kCurvePointCount; ++i) {
+      pMax = std::max(pMax,
+                      data.P[static_cast<std::size_t>(c)][static_cast<std::size_t>(i)] * pFactor);
+      mMax = std::max(mMax,
+                      data.M[static_cast<std::size_t>(c)][static_cast<std::size_t>(i)] * mFactor);
+    }
+  }
+  const double pStep = NiceStep(pMax > 0 ? pMax : 1.0, 8);
+  const double pTop = std::max(pStep, std::ceil(pMax / pStep) * pStep);
+
+  const QString yTitle = "Axial Load";
+  const QString yUnit = QString::fromStdString(AxisForceUnit(units));
+  const double yTitleWidth = std::max(fm.horizontalAdvance(yTitle), fm.horizontalAdvance(yUnit));
+  const double yLabelWidth = fm.horizontalAdvance(TickText(pTop, pStep)) + em * 0.6;
+  const double left = area.left() + yTitleWidth + em * 0.8 + yLabelWidth;
+  const double right = area.right() - em * 2.5;
+  const double top = titleRect.bottom() + em * 0.8;
+  const double bottom = area.bottom() - em * 3.4;
+  const QRectF plot(QPointF(left, top), QPointF(right, bottom));
+  if (plot.width() <= 0 || plot.height() <= 0) {
+    painter.restore();
+    return;
+  }
+  // As many moment ticks as their labels leave room for, eight at most.
+  double mStep = NiceStep(mMax > 0 ? mMax : 1.0, 8);
+  for (int ticks = 8; ticks >= 2; --ticks) {
+    mStep = NiceStep(mMax > 0 ? mMax : 1.0, ticks);
+    const double mEnd = std::max(mStep, std::ceil(mMax / mStep) * mStep);
+    const double labelWidth = fm.horizontalAdvance(TickText(mEnd, mStep)) + em;
+    if (plot.width() / (mEnd / mStep) >= labelWidth) break;
+  }
+  const double mRight = std::max(mStep, std::ceil(mMax / mStep) * mStep);
+  auto toX = [&](double m) { return plot.left() + m / mRight * plot.width(); };
+  auto toY = [&](double p) { return plot.bottom() - p / pTop * plot.height(); };
+
+  // Grid and tick labels.
+  QPen gridPen(QColor(205, 205, 205), lineW * 0.6);
+  for (double m = 0; m <= mRight + mStep * 0.01; m += mStep) {
+    painter.setPen(gridPen);
+    painter.drawLine(QPointF(toX(m), plot.top()), QPointF(toX(m), plot.bottom()));
+    painter.setPen(Qt::black);
+    const QString text = TickText(m, mStep);
+    const double w = fm.horizontalAdvance(text);
+    painter.drawText(QPointF(toX(m) - w / 2, plot.bottom() + fm.ascent() + em * 0.3), text);
+  }
+  for (double pv = 0; pv <= pTop + pStep * 0.01; pv += pStep) {
+    painter.setPen(gridPen);
+    painter.drawLine(QPointF(plot.left(), toY(pv)), QPointF(plot.right(), toY(pv)));
+    painter.setPen(Qt::black);
+    const QString text = TickText(pv, pStep);
+    const double w = fm.horizontalAdvance(text);
+    painter.drawText(QPointF(plot.left() - w - em * 0.4, toY(pv) + fm.ascent() / 2.5), text);
+  }
+  painter.setPen(QPen(Qt::black, lineW));
+  painter.drawRect(plot);
+
+  // Axis titles.
+  const QString xTitle = QString::fromStdString(AxisMomentText(units));
+  painter.drawText(QRectF(plot.left(), plot.bottom() + em * 1.6, plot.width(), em * 1.6),
+                   Qt::AlignCenter, xTitle);
+  const QRectF yTitleRect(area.left(), plot.top() + plot.height() / 2 - em * 1.6,
+                          yTitleWidth + em * 0.2, em * 1.5);
+  painter.drawText(yTitleRect, Qt::AlignHCenter | Qt::AlignVCenter, yTitle);
+  painter.drawText(yTitleRect.translated(0, em * 1.6), Qt::AlignHCenter | Qt::AlignVCenter, yUnit);
+
+  if (data.curveCount == 0) {
+    painter.drawText(plot, Qt::AlignCenter, "N/A");
+    painter.restore();
+    return;
+  }
+
+  // Curves, in the order of their columns, each through its 100 points.
+  painter.setClipRect(plot.adjusted(-lineW * 4, -lineW * 4, lineW * 4, lineW * 4));
+  for (int c = 0; c < data.curveCount; ++c) {
+    const CurveStyle style = StyleOf(c);
+    QPen pen(style.color, lineW * 2.0, style.style);
+    painter.setPen(pen);
+    QPainterPath path;
+    for (int i = 0; i < kCurvePointCount; ++i) {
+      const QPointF point(
+          toX(data.M[static_cast<std::size_t>(c)][static_cast<std::size_t>(i)] * mFactor),
+          toY(data.P[static_cast<std::size_t>(c)][static_cast<std::size_t>(i)] * pFactor));
+      if (i == 0) {
+        path.moveTo(point);
+      } else {
+        path.lineTo(point);
+      }
+    }
+    painter.drawPath(path);
+    if (c == 0) {
+      // The stations of the actual pairs.
+      painter.setBrush(style.color);
+      for (int j = 0; j < kStationCount; ++j) {
+        const QPointF point(toX(data.M[0][static_cast<std::size_t>(j)] * mFactor),
+                            toY(data.P[0][static_cast<std::size_t>(j)] * pFactor));
+        painter.drawEllipse(point, lineW * 2.5, lineW * 2.5);
+      }
+      painter.setBrush(Qt::NoBrush);
+    }
+  }
+  painter.restore();
+}
+
+void DrawPMLegend(QPainter& painter, const QRectF& area, const PMPlotData& data) {
+  const std::vector<std::string> texts = PMLegendTexts(data.curveCount);
+  if (texts.empty() || area.isEmpty()) return;
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  const double rowHeight = area.height() / static_cast<double>(texts.size());
+  const double sample = std::min(area.width() * 0.25, rowHeight * 3.0);
+  QFont font = QApplication::font();
+  font.setPixelSize(static_cast<int>(std::max(8.0, rowHeight * 0.6)));
+  // Shrunk until the longest text fits beside its sample line.
+  const double room = area.width() - sample - rowHeight * 0.8;
+  for (const std::string& text : texts) {
+    const double width =
+        QFontMetricsF(font, painter.device()).horizontalAdvance(QString::fromStdString(text));
+    if (width > room && room > 0) {
+      font.setPixelSize(std::max(6, static_cast<int>(font.pixelSize() * room / width)));
+    }
+  }
+  painter.setFont(font);
+  const double lineW = std::max(1.0, rowHeight / 12.0);
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    const double y = area.top() + rowHeight * (static_cast<double>(i) + 0.5);
+    const CurveStyle style = StyleOf(static_cast<int>(i));
+    painter.setPen(QPen(style.color, lineW, style.style));
+    painter.drawLine(QPointF(area.left() + rowHeight * 0.3, y),
+                     QPointF(area.left() + rowHeight * 0.3 + sample, y));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(area.left() + rowHeight * 0.6 + sample, y - rowHeight / 2,
+                            area.width() - sample - rowHeight * 0.6, rowHeight),
+                     Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(texts[i]));
+  }
+  painter.restore();
+}
+
+std::vector<std::pair<std::string, std::string>> PMResultLabels(const Problem& problem,
+                                                                const PMPlotData& data) {
+  const UnitSystem& u = problem.units;
+  const WorkingForm& w = problem.working;
+  const bool parapet = data.part == kParapet;
+  std::vector<std::pair<std::string, std::string>> labels;
+  labels.emplace_back(parapet ? "Parapet Height" : "Wall Height",
+                      DisplayValue(u, parapet ? w.ParapetHeight : w.WallHeight, kLengthLong));
+  labels.emplace_back(
+      parapet ? "Parapet Thick." : "Wall Thickness",
+      DisplayValue(u, parapet ? w.ParapetThickness : w.WallThickness, kLengthShort));
+  labels.emplace_back(
+      "Depth to c.g.s.",
+      DisplayValue(u, parapet ? w.ParapetSteelDepth : w.WallSteelDepth, kLengthShort));
+  labels.emplace_back("Design Width", DisplayValue(u, w.StripWidth, kLengthShort));
+  labels.emplace_back("Moment", DisplayValue(u, data.designMoment, kMoment));
+  labels.emplace_back("Axial Load", DisplayValue(u, data.designAxial, kForce));
+  labels.emplace_back("Load Comb.", CombinationLabel(data.combo, problem.entry.StressIncreaseFactor,
+                                                     false, problem.entry.LoadFactors)
+                                        .Label);
+  const std::string area = Trimmed(u.Label(kArea));
+  if (data.spacing > 0.0f) {
+    labels.emplace_back("Rebar", BarSpacingText(problem, data.bar, data.spacing));
+    labels.emplace_back("Furnished As, " + area, DisplayValue(u, data.AsFurnished, kArea));
+  } else {
+    labels.emplace_back("Rebar", "N/A   ");
+    labels.emplace_back("Furnished As, " + area, "N/A   ");
+  }
+  labels.emplace_back("Minimum As, " + area, DisplayValue(u, data.AsMinimum, kArea));
+  return labels;
+}
+
+bool PrintPMPlot(Session& session, QPrinter& printer, const PMPlotData& data,
+                 const std::string& rebarText) {
+  const Problem& problem = session.problem;
+  const UnitSystem& u = problem.units;
+  const WorkingForm& w = problem.working;
+  QtPrinterSurface surface(printer);
+  const SettingsFile settings(session.folder.Settings());
+  PrinterDestination destination(surface, settings);
+  ReportDocument document;
+  const ReportStamp stamp = ReportStampNow();
+  const std::string end(kLineEndMark);
+  auto line = [&](const std::string& text) { document.PrintLine(text + end); };
+  auto value = [&](const std::string& label, float working, int quantity) {
+    line(label +
+         FormatFixed(static_cast<double>(working) * static_cast<double>(u.Factor(quantity)),
+                     u.Pattern(quantity)) +
+         " " + Trimmed(u.Label(quantity)));
+  };
+  // Depths to the steel show three decimals in U.S. units, as entered.
+  auto depth = [&](const std::string& label, float working) {
+    if (u.UnitsType == 1) {
+      line(label + FormatFixed(static_cast<double>(working), "#0.000") + " " +
+           Trimmed(u.Label(kLengthShort)));
+    } else {
+      value(label, working, kLengthShort);
+    }
+  };
+  try {
+    document.StartDocument(5, kMarginsReport, kPage85x110, destination);
+    SetPageHeader(document, problem.entry, stamp);
+    line("MASONRY WALL DATA:");
+    line("");
+    if (data.part == kParapet) {
+      value("Parapet Height                 =  ", w.ParapetHeight, kLengthLong);
+      value("Nominal Parapet Thickness      =  ", w.ParapetThickness, kLengthShort);
+      // The parapet's own steel depth: its curves are drawn with it.
+      depth("Depth to c.g. Steel, Parapet   =  ", w.ParapetSteelDepth);
+    } else {
+      value("Wall Height                    =  ", w.WallHeight, kLengthLong);
+      value("Nominal Wall Thickness         =  ", w.WallThickness, kLengthShort);
+      depth("Depth to c.g. Steel, Wall      =  ", w.WallSteelDepth);
+    }
+    value("Design Strip Width             =  ", w.StripWidth, kLengthShort);
+    line("");
+    line("DESIGN LOADS:");
+    line("");
+    value("Moment,                        Ms = ", data.designMoment, kMoment);
+    value("Axial Load,                    Ps = ", data.designAxial, kForce);
+    line("Load Combination                  = " +
+         CombinationLabel(data.combo, problem.entry.StressIncreaseFactor, false,
+                          problem.entry.LoadFactors)
+             .Label);
+    line("Rebar Design                      = " + (data.spacing > 0 ? rebarText : "N/A   "));
+    const std::string area = " " + Trimmed(u.Label(kArea));
+    line("Furnished Area of Steel           = " +
+         (data.spacing > 0
+              ? FormatFixed(static_cast<double>(data.AsFurnished) * u.Factor(kArea), "##0.000") +
+                    area
+              : std::string("N/A   ")));
+    line("Minimum Area of Steel             = " +
+         FormatFixed(static_cast<double>(data.AsMinimum) * u.Factor(kArea), "##0.000") + area);
+    const QRectF region = ReportPictureArea(document, surface);
+    if (QPainter* painter = surface.Painter()) {
+      const double legendHeight = region.height() * 0.12;
+      const QRectF plot(region.left(), region.top(), region.width(),
+                        region.height() - legendHeight);
+      const QRectF legend(region.left() + region.width() * 0.2, plot.bottom(), region.width() * 0.6,
+                          legendHeight);
+      DrawPMDiagram(*painter, plot, data, u);
+      DrawPMLegend(*painter, legend, data);
+    }
+  } catch (const std::exception& error) {
+    document.Abandon();
+    ReportUnexpectedFailure(session.platform, error, "Print Graph", "PM Plot");
+    return false;
+  }
+  return document.EndDocument(session.platform);
+}
+
+namespace {
+
+// A picture box that paints with a function.
+class PaintBox : public QWidget {
+ public:
+  PaintBox(QWidget* parent, std::function<void(QPainter&, const QRectF&)> paint)
+      : QWidget(parent), paint_(std::move(paint)) {
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    paint_(painter, QRectF(rect()).adjusted(4, 4, -4, -4));
+  }
+
+ private:
+  std::function<void(QPainter&, const QRectF&)> paint_;
+};
+
+}  // namespace
+
+PMPlotWindow::PMPlotWindow(QWidget* parent, Session& session, const AnalysisResults& analysis,
+                           const DesignResults& design, int part, int combo, int bar)
+    : QDialog(parent), session_(session), analysis_(analysis), design_(design) {
+  setObjectName("frmPMPlot");
+  setWindowTitle("Load - Moment Interaction Diagram");
+  data_.part = part == kParapet ? kParapet : kMainWall;
+  data_.combo = std::clamp(combo, 1, kLoadCombinationCount);
+  data_.bar = bar;
+
+  auto* layout = new QHBoxLayout(this);
+  auto* left = new QVBoxLayout;
+  picPMPlot_ = new PaintBox(this, [this](QPainter& painter, const QRectF& area) {
+    DrawPMDiagram(painter, area, data_, session_.problem.units);
+  });
+  picPMPlot_->setObjectName("picPMPlot");
+  picPMPlot_->setMinimumSize(560, 420);
+  picLegend_ = new PaintBox(
+      this, [this](QPainter& painter, const QRectF& area) { DrawPMLegend(painter, area, data_); });
+  picLegend_->setObjectName("picLegend");
+  picLegend_->setFixedHeight(72);
+  left->addWidget(picPMPlot_, 1);
+  left->addWidget(picLegend_);
+  layout->addLayout(left, 1);
+
+  auto* side = new QVBoxLayout;
+  auto* rebarCaption = new QLabel("Rebar Design:", this);
+  cboRebarDesign_ = new QComboBox(this);
+  cboRebarDesign_->setObjectName("cboRebarDesign");
+  for (const RebarEntry& entry :
+       RebarEntries(session_.problem, design_, DesignRun::Reinforced, data_.part)) {
+    cboRebarDesign_->addItem(QString::fromStdString(entry.text), entry.row);
+  }
+  side->addWidget(rebarCaption);
+  side->addWidget(cboRebarDesign_);
+  auto* grid = new QGridLayout;
+  const auto labels = PMResultLabels(session_.problem, data_);
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    auto* caption = new QLabel(this);
+    auto* valueLabel = new QLabel(this);
+    valueLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(caption, static_cast<int>(i), 0);
+    grid->addWidget(valueLabel, static_cast<int>(i), 1);
+    captions_.push_back(caption);
+    values_.push_back(valueLabel);
+  }
+  side->addLayout(grid);
+  side->addStretch(1);
+  auto* print = new QPushButton("&Print", this);
+  print->setObjectName("PrintButton");
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("OKButton");
+  side->addWidget(print);
+  side->addWidget(ok);
+  layout->addLayout(side);
+
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(print, &QPushButton::clicked, this, [this] { PrintClicked(); });
+  SelectBar(bar);
+  connect(cboRebarDesign_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index < 0) return;
+    data_.bar = cboRebarDesign_->itemData(index).toInt();
+    Recompute();
+  });
+  Recompute();
+  resize(980, 600);
+}
+
+void PMPlotWindow::SelectBar(int bar) {
+  // A bar that is not listed (no accepted spacing) leaves no entry selected.
+  cboRebarDesign_->setCurrentIndex(cboRebarDesign_->findData(bar));
+}
+
+void PMPlotWindow::Recompute() {
+  data_ = ComputePMPlot(session_.problem, analysis_, design_.reinforced, data_.part, data_.combo,
+                        data_.bar);
+  ShowGraphResults();
+  picPMPlot_->update();
+  picLegend_->update();
+}
+
+void PMPlotWindow::ShowGraphResults() {
+  const auto labels = PMResultLabels(session_.problem, data_);
+  for (std::size_t i = 0; i < labels.size() && i < captions_.size(); ++i) {
+    captions_[i]->setText(QString::fromStdString(labels[i].first));
+    values_[i]->setText(QString::fromStdString(labels[i].second));
+  }
+}
+
+bool PMPlotWindow::PrintOn(QPrinter& printer) {
+  PrepareReportPrinter(printer);
+  const std::string rebar =
+      data_.spacing > 0 ? BarSpacingText(session_.problem, data_.bar, data_.spacing) : "";
+  return PrintPMPlot(session_, printer, data_, rebar);
+}
+
+void PMPlotWindow::PrintClicked() {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, this);
+  dialog.setWindowTitle("Print Interaction Diagram");
+  if (dialog.exec() != QDialog::Accepted) return;
+  PrintOn(printer);
+}
+
+PMPlotWindow* ShowInteractionDiagram(QWidget* parent, Session& session,
+                                     const AnalysisResults& analysis, const DesignResults& design,
+                                     int part, int combo, int bar) {
+  auto* window = new PMPlotWindow(parent, session, analysis, design, part, combo, bar);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->show();
+  return window;
+}
+
+}  // namespace calvix
