@@ -1,0 +1,31 @@
+// The desktop program calvix: the splash, then the main window on the problem
+// of the program folder's default data.
+#include <QApplication>
+
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+#include "ui/small_dialogs.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Calvix"));
+  QApplication::setApplicationVersion(QStringLiteral(CALVIX_VERSION));
+
+  calvix::ui::SplashWindow splash;
+  splash.show();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QApplication::processEvents();
+
+  // The settings, units, bars and default data lie beside the program.
+  calvix::ui::QtPlatform platform;
+  calvix::ui::MainWindow window(
+      platform, calvix::ProgramFolder{QApplication::applicationDirPath().toStdString()});
+  platform.SetParent(&window);
+  QApplication::restoreOverrideCursor();
+  bool started = window.StartUp();
+  splash.close();
+  if (!started) return 1;
+  window.show();
+  window.ShowDesignCriteriaAtStart();
+  return QApplication::exec();
+}

@@ -1,0 +1,154 @@
+// The main window (frmMain): the input pages of the one problem, the menus,
+// the pop-up menu, the toolbar, the small wall picture and the status bar.
+// Everything it does with the problem goes through the core; the window
+// shows the problem and forwards the engineer's actions.
+#pragma once
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolBar>
+#include <array>
+#include <functional>
+
+#include "analysis/load_analysis.h"
+#include "analysis/solve.h"
+#include "design/design_results.h"
+#include "model/field_states.h"
+#include "model/session.h"
+#include "ui/numeric_edit.h"
+#include "ui/wall_picture.h"
+#include "ui/wind_load_grid.h"
+
+class QGridLayout;
+
+namespace calvix::ui {
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // The window works on its own session with `platform` for messages and file
+  // choice; the program folder holds the settings, units, bars and defaults.
+  MainWindow(Platform& platform, ProgramFolder folder, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The start-up of the window: settings, units, limits, default data,
+  // masonry data, the pages and the window's place. A failure is reported with
+  // the error report ("Form Load", "Main"); false then.
+  bool StartUp();
+  // Opens the design criteria dialog when the settings ask for it at start.
+  void ShowDesignCriteriaAtStart();
+
+  Session& session() { return session_; }
+  NumericEdit* field(int index) const { return fields_.at(static_cast<size_t>(index)); }
+  WindLoadGrid* windGrid() const { return windGrid_; }
+  QTabWidget* inputTabs() const { return tabInput_; }
+  QTabWidget* loadTabs() const { return tabLoads_; }
+  QRadioButton* groutSpacing(int element) const { return groutSpacing_.at(static_cast<size_t>(element)); }
+  QRadioButton* reinfLayers(int element) const { return reinfLayers_.at(static_cast<size_t>(element)); }
+  QComboBox* siteClassList() const { return cboSiteClass_; }
+  WallGraphic* wallGraphic() const { return picWallGraphic_; }
+  QLabel* statusText(int element) const { return statusBar_.at(static_cast<size_t>(element)); }
+  bool fieldChangeMark(int index) const { return changed_.at(static_cast<size_t>(index)); }
+  const AnalysisResults& analysis() const { return analysis_; }
+  const DesignResults& design() const { return design_; }
+
+  // Commands of the menus, the pop-up menu and the toolbar.
+  void FileNew();
+  void FileOpen();
+  void FileSave();
+  void FilePrint();
+  void EditDesignCriteria();
+  void EditLoadCombinations();
+  void SelectTab(int tab);
+  void SolveReinforced() { Solve(true); }
+  void SolveUnreinforced() { Solve(false); }
+  void SolveGraphicPlot();
+  void OptionsDefaultData();
+  void OptionsMasonryData();
+  void OptionsUnits();
+  void HelpManual();
+  void HelpAbout();
+
+  // --- Hooks for the results, printing and diagram windows -----------------
+  // After a successful solve: shows the results of `outcome` (the design
+  // tables are in design()). Until the results window exists, a message
+  // tells which design completed.
+  std::function<void(MainWindow&, const SolveOutcome&)> showResults;
+  // File > Print and the toolbar's Print button, once the problem is
+  // designed. Without it the print command only checks that it is.
+  std::function<void(MainWindow&)> printResults;
+  // Help > Manual. Without it the manual "Calvix.pdf" of the program folder
+  // opens with the desktop's document opener.
+  std::function<void(MainWindow&)> openManual;
+  // The load-moment diagram, opened with the wall part, the load combination
+  // and the bar row (from the results window).
+  std::function<void(MainWindow&, int part, int combination, int bar)> openInteractionDiagram;
+  // ---------------------------------------------------------------------------
+
+  // Shows every field, list, option and table cell of the problem, the field
+  // states, the caption and the status texts.
+  void UpdateFieldsAndShow();
+  void ShowProblem();
+  // Refills the field labels and the wind grid headings (unit change).
+  void PaintTabs();
+  void DoRPanelLabels();
+  // Page Up / Page Down.
+  void PageTabs(int keyCode);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildMenus();
+  void BuildToolbar();
+  QWidget* BuildPages();
+  void AddFieldRows(QWidget* page, QGridLayout* grid, int first, int last, int row = 0);
+  void FieldFocused(int index);
+  void FieldEdited(int index, const QString& text);
+  void FieldLeft(int index);
+  void ApplyStates(const FieldStates& states);
+  void Solve(bool reinforced);
+  void ShowCaption();
+  void KeepWindowPlace();
+  void RestoreWindowPlace();
+  // Runs `action` and reports an unexpected failure with `routine` and the
+  // form "Main".
+  void Guard(const char* routine, const std::function<void()>& action);
+
+  Session session_;
+  AnalysisResults analysis_;
+  DesignResults design_;
+  FieldStates states_;
+  std::array<NumericEdit*, kEntryFieldCount> fields_{};
+  std::array<QLabel*, kEntryFieldCount> labels_{};
+  std::array<QLabel*, kEntryFieldCount> subLabels_{};
+  std::array<QLabel*, kEntryFieldCount> unitLabels_{};
+  std::array<bool, kEntryFieldCount> changed_{};
+  std::array<double, kEntryFieldCount> valueAtFocus_{};
+  std::array<QRadioButton*, 2> groutSpacing_{};
+  std::array<QRadioButton*, 2> reinfLayers_{};
+  std::array<QLabel*, 2> statusBar_{};
+  std::array<QPushButton*, 2> viewButtons_{};
+  QTabWidget* tabInput_ = nullptr;
+  QTabWidget* tabLoads_ = nullptr;
+  QComboBox* cboSiteClass_ = nullptr;
+  QComboBox* cboUseGroup_ = nullptr;
+  QComboBox* cboS1_ = nullptr;
+  QComboBox* cboParapetIp_ = nullptr;
+  WindLoadGrid* windGrid_ = nullptr;
+  WallGraphic* picWallGraphic_ = nullptr;
+  QToolBar* toolbar_ = nullptr;
+  QMenu* popup_ = nullptr;
+  bool loading_ = false;   // suppresses edit handling while the problem is shown
+  bool started_ = false;
+};
+
+}  // namespace calvix::ui

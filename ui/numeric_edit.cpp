@@ -1,0 +1,44 @@
+#include "ui/numeric_edit.h"
+
+#include <QKeyEvent>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+namespace calvix::ui {
+
+namespace {
+const QRegularExpression& NumberInProgress() {
+  static const QRegularExpression pattern(QStringLiteral("^ *[-+]?[0-9,]*\\.?[0-9]*$"));
+  return pattern;
+}
+}  // namespace
+
+NumericEdit::NumericEdit(int index, QWidget* parent) : QLineEdit(parent), index_(index) {
+  setValidator(new QRegularExpressionValidator(NumberInProgress(), this));
+  setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
+
+bool NumericEdit::IsNumberInProgress(const QString& text) {
+  return NumberInProgress().match(text).hasMatch();
+}
+
+void NumericEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  emit focusEntered(index_);
+}
+
+void NumericEdit::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  emit focusLeft(index_);
+}
+
+void NumericEdit::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    // Enter moves on to the next control, as Tab does.
+    emit enterPressed(index_);
+    return;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+}  // namespace calvix::ui
