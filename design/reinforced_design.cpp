@@ -23,12 +23,12 @@ constexpr std::size_t U(int i) {
   return static_cast<std::size_t>(i);
 }
 
-// The number of whole spacing modules in a length, allowing for the rounding
-// of a module that is not a whole number of inches (for example 4.8 in, where
-// 24 / 4.8 is 4.9999998 in single precision).
+// The number of whole spacing modules in a length: floor(length / module),
+// with no allowance for rounding, so that no spacing is ever above the length
+// (a 4.8 in module, stored as 4.80000019, fits only 4 times into 24 in).
 int WholeModules(float length, float module) {
   if (!(module > 0.0f) || !(length > 0.0f)) return 0;
-  return static_cast<int>(std::floor(static_cast<double>(length) / module + 1e-5));
+  return static_cast<int>(std::floor(static_cast<double>(length) / module));
 }
 
 float SpacingOf(int modules, float module) {

@@ -354,6 +354,31 @@ TEST(ReinforcedSearchTest, FiveInchModuleStartsAtSeventyAndRestartsAtFive) {
   EXPECT_EQ(Spacings({5}), bars[5].SpacingsTried);
 }
 
+TEST(ReinforcedSearchTest, ModulesThatAreNotWholeInchesNeverGoAboveTheLimits) {
+  // The starting spacing is floor(72 / module) whole modules and the restart
+  // floor(8 / module), with no allowance for rounding:
+  //   4.8 in module, stored as 4.80000019: 72 / 4.80000019 = 14.9999994, so 14
+  //   modules = 67.2 in (15 would be 72.000003 in, above the 72 in maximum);
+  //   8 / 4.80000019 = 1.67: the next bar restarts at 4.8 in.
+  //   8/3 in module, stored as 2.66666675: 8 / 2.66666675 = 2.99999991, so
+  //   the restart is 2 modules = 5.3333335 in (3 would be above 8 in).
+  Problem p = OverloadedWall();
+  p.working.UnitLength = 9.6f;
+  p.working.SpacingModule = 4.8f;
+  Designed d = Design(p);
+  EXPECT_EQ(kFailNoSpacing, d.code);
+  const auto& bars = d.results.Bars[kWall];
+  ASSERT_EQ(14u, bars[6].SpacingsTried.size());
+  EXPECT_FLOAT_EQ(67.2f, bars[6].SpacingsTried.front());
+  EXPECT_EQ(Spacings({4.8f}), bars[5].SpacingsTried);
+
+  p.working.UnitLength = 16.0f / 3.0f;
+  p.working.SpacingModule = 8.0f / 3.0f;
+  d = Design(p);
+  EXPECT_EQ(kFailNoSpacing, d.code);
+  EXPECT_EQ(Spacings({2.0f * (8.0f / 3.0f), 8.0f / 3.0f}), d.results.Bars[kWall][5].SpacingsTried);
+}
+
 TEST(ReinforcedSearchTest, FiveInchModuleFirstSpacingWorks) {
   // 12 ft, 25 psf: Ms = 25 x 144/8 = 450 ft-lb; the #9 works at the first
   // spacing tried, 70 in.
