@@ -556,9 +556,10 @@ AnalysisResults AnalyseLoads(const Problem& problem) {
     MemberDeflections& d = r.Deflections[PartIndex(kMainWall)];
     d.Step = w.WallHeight / static_cast<double>(kWallMomentIntervals);
     d.FlexuralStiffness = GrossFlexuralStiffness(problem, kMainWall);
-    if (!e.Cantilever) {
+    if (!e.Cantilever && e.SupportType != "Fixed") {
       // The base turns as far as its fixity lets it: the whole simple-span
-      // rotation when pinned, none when fixed.
+      // rotation when pinned, (100 − PercentFixed) % of it when partially
+      // fixed, none when fixed (whatever PercentFixed a file holds).
       const auto simple = SimpleSpanBaseRotations(loads, wallSeismic, parapetSeismicMoment,
                                                   parapetWindMoment, d.FlexuralStiffness);
       for (size_t c = 0; c < simple.size(); ++c)

@@ -40,7 +40,7 @@ struct Member {
   double Mcr = 0;
   double Ig = 0;
   double Icr = 0;
-  double length = 0;  // member length (in): beyond it the deflection has run away
+  double length = 0;  // wall height (in): beyond it the deflection has run away
 };
 
 // Deflection of the member under a moment Mu: on Ig up to the cracking
@@ -74,6 +74,7 @@ PDeltaResult Iterate(const Member& m) {
   double lastFiniteMu = std::isfinite(m.M) ? m.M : 0.0;
   double lastFiniteDelta = std::isfinite(delta) ? delta : 0.0;
   bool converged = false;
+  bool nonFinite = false;
 
   for (int step = 1; step <= kPDeltaMaxIterations; ++step) {
     result.Iterations = step;
@@ -81,7 +82,7 @@ PDeltaResult Iterate(const Member& m) {
     if (m.cantilever) Mu += m.W * mid / 12.0;
     next = Deflection(m, Mu, deltaCr, stiffnessRatio);
     if (!std::isfinite(Mu) || !std::isfinite(next)) {
-      result.Runaway = true;
+      nonFinite = true;
       break;
     }
     lastFiniteMu = Mu;
@@ -91,17 +92,17 @@ PDeltaResult Iterate(const Member& m) {
       break;
     }
     if (m.cantilever) mid = previous != 0.0 ? mid * next / previous : 0.0;
-    if (next > m.length) {
-      result.Runaway = true;
-      break;
-    }
+    // Deflected beyond the wall height: the P-delta runs away.
+    if (next > m.length) break;
     previous = next;
   }
-  if (!converged) result.Runaway = true;
+  // Not settled: beyond the wall height, not finite, or still moving after
+  // the last permitted step.
+  result.Runaway = !converged;
 
-  if (result.Runaway) {
-    // Report a deflection that shows the instability: at least the member's
-    // length, and the moment the axial loads make through it.
+  if (nonFinite) {
+    // Report a deflection that shows the instability: at least the wall
+    // height, and the moment the axial loads make through it.
     const double reported = std::max(lastFiniteDelta, m.length);
     double moment = m.M + m.P * reported / 12.0;
     if (m.cantilever && m.delta0 > 0.0) moment += m.W * (m.mid0 * reported / m.delta0) / 12.0;
@@ -109,6 +110,7 @@ PDeltaResult Iterate(const Member& m) {
     result.Delta = Finite(reported);
     result.Mu = Finite(std::max(moment, lastFiniteMu));
   } else {
+    // The moment and the deflection of the last step.
     result.Delta = Finite(next);
     result.Mu = Finite(Mu);
   }
@@ -134,7 +136,9 @@ PDeltaResult Unusable(double length, float M) {
 double PDeltaChangePercent(double previous, double next) {
   const double difference = std::fabs(next - previous);
   if (next == 0.0) return difference == 0.0 ? 0.0 : 1e30;
-  return difference * 100.0 / std::fabs(next);
+  // Relative to the new deflection itself: a step that reverses the
+  // deflection (net tension) gives a negative change and ends the iteration.
+  return difference * 100.0 / next;
 }
 
 bool PDeltaConverged(double changePercent) {
@@ -167,9 +171,8 @@ PDeltaResult PDeltaSupported(const Problem& problem, float M, float P, float del
 
 PDeltaResult PDeltaCantilever(const Problem& problem, float M, float P, float W, float deltaTop,
                               float deltaMid, float Mcr, float Ig, float Icr, int part) {
-  const WorkingForm& w = problem.working;
-  const double height = part == kParapet ? w.ParapetHeight : w.WallHeight;
-  const double length = 12.0 * height;
+  // The runaway limit is the height of the main wall, for the parapet too.
+  const double length = 12.0 * static_cast<double>(problem.working.WallHeight);
   const double Ib = SolidStripInertia(problem, part);
   if (!SectionUsable(Ig, Ib)) return Unusable(length, M);
 
@@ -259,27 +262,23 @@ NeutralAxisResult NeutralAxisSearch(const StrengthSection& section,
     return result;
   }
 
-  // The residual rises with x: keep atLo negative and atHi positive.
-  int loKept = 0;  // steps in a row in which the low end did not move
-  int hiKept = 0;
+  // The residual rises with x: keep atLo negative and atHi positive. False
+  // position on the bracket; should it stall (no convergence after
+  // kFalsePositionSteps steps, or a point that is not inside the bracket),
+  // halve the bracket instead.
   ForceTerms current = atLo;
   for (int step = 1; step <= kNeutralAxisMaxIterations; ++step) {
     result.Iterations = step;
     double x = lo + (hi - lo) * atLo.residual / (atLo.residual - atHi.residual);
-    // False position creeps when one end sticks; halve the bracket then.
-    if (loKept >= 2 || hiKept >= 2 || !(x > lo && x < hi)) x = 0.5 * (lo + hi);
+    if (step > kFalsePositionSteps || !(x > lo && x < hi)) x = 0.5 * (lo + hi);
     current = ForceBalance(section, material, k, P, x);
     if (std::fabs(current.residual) < kForceTolerance) break;
     if (current.residual > 0.0) {
       hi = x;
       atHi = current;
-      ++loKept;
-      hiKept = 0;
     } else {
       lo = x;
       atLo = current;
-      ++hiKept;
-      loKept = 0;
     }
     if (!(hi - lo > 1e-12 * section.t)) break;
   }

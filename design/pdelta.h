@@ -42,14 +42,15 @@ struct PDeltaResult {
   float Mu = 0;          // moment including P-delta (ft-lb), not signed
   float Delta = 0;       // converged deflection (in)
   int Iterations = 0;    // P-delta steps taken
-  bool Runaway = false;  // the deflection grew beyond the member's length, stopped
+  bool Runaway = false;  // the deflection grew beyond the wall height, stopped
                          // being finite or did not settle: the wall is unstable
                          // under these loads (fails any deflection check)
 };
 
 // Percentage change of the deflection from `previous` to `next`:
-// |next − previous|·100/|next|. A zero `next` gives 0 when `previous` is zero
-// too, else a large value (the iteration continues).
+// |next − previous|·100/next, negative (so the iteration stops) when the step
+// reversed the deflection. A zero `next` gives 0 when `previous` is zero too,
+// else a large value (the iteration continues).
 double PDeltaChangePercent(double previous, double next);
 
 // True when a step of `changePercent` ends the iteration: change < 1.0 %.
@@ -80,8 +81,12 @@ PDeltaResult PDeltaSupported(const Problem& problem, float M, float P, float del
 // supported wall (with the member's own thickness); the mid-height deflection
 // grows in proportion to the tip deflection. M is taken by magnitude, at least
 // 0.04 ft-lb. Mu = M + P·δ/12 + W·δm/12. The iteration stops as for a
-// supported wall; a tip deflection beyond the member's own height is a
-// runaway.
+// supported wall; a tip deflection beyond the height of the main wall (also
+// for the parapet) is a runaway.
+//
+// Both iterations return the moment and the deflection of their last step;
+// only a deflection that stops being finite is reported as the wall height
+// with the moment the axial loads make through it.
 PDeltaResult PDeltaCantilever(const Problem& problem, float M, float P, float W, float deltaTop,
                               float deltaMid, float Mcr, float Ig, float Icr, int part);
 
@@ -150,6 +155,8 @@ enum class NeutralAxisOutcome : int8_t {
 };
 
 inline constexpr int kNeutralAxisMaxIterations = 200;
+// False-position steps before the search falls back to halving the bracket.
+inline constexpr int kFalsePositionSteps = 100;
 inline constexpr double kForceTolerance = 0.01;  // lb
 
 struct NeutralAxisResult {
@@ -165,9 +172,9 @@ struct NeutralAxisResult {
 // checked for a sign change first: a residual still negative at the far end
 // is an axial overload, one already positive at the near end a tension
 // overload, and neither is reported as a depth. Within the bracket, false
-// position on the residual, with a bisection step whenever one end of the
-// bracket has stayed put for two steps, until |residual| < 0.01 lb, the
-// bracket closes, or 200 steps.
+// position on the residual until |residual| < 0.01 lb; should false position
+// stall (not settled after 100 steps), the bracket is halved instead, until
+// the residual is small enough, the bracket closes, or 200 steps in all.
 NeutralAxisResult NeutralAxisSearch(const StrengthSection& section,
                                     const StrengthMaterial& material, double k, double P);
 

@@ -31,6 +31,8 @@ constexpr double kServiceDeflectionRatio = 0.007;
 constexpr double kMaxSteelBlock = 0.8;
 constexpr double kMaxSteelOverstrength = 1.25;
 constexpr double kMaxSteelStrainFactor = 1.3;
+constexpr double kMaxSteelStrainStress = 72500.0;   // psi: 0.0025 × 29 000 ksi
+constexpr double kMaxSteelReducedStress = 55769.0;  // psi: 72500 / 1.3, as rounded in the rule
 
 // Step of the slope of øMn(As) in the required-steel iteration (in^2).
 constexpr double kSteelSlopeStep = 0.005;
@@ -247,14 +249,11 @@ bool EvaluateStation(const Problem& problem, const AnalysisResults& a, const Par
   const float M = a.FactoredMoment[c.p][ks][U(station)];
   const float P = a.FactoredAxial[c.p][ks][U(station)];
 
-  // fa = Pu/(b·t) does not depend on the spacing: a failure here fails at
-  // every spacing down to one module.
+  // fa = Pu/(b·t) does not depend on the spacing: once the probe's steel is
+  // within its limits, a failure here fails at every spacing down to one
+  // module.
   const double fa = P / (c.b * c.t);
   const int16_t axial = AxialLimitCode(fa, problem.working.FmPrime, c.slenderness);
-  if (axial != 0) {
-    errorCode = axial;
-    return false;
-  }
 
   const float depth = DepthFor(c, M);
   const int steps = 2 * (static_cast<int>(c.s0 / c.module) + 2) + 2 * (last + 1) + 4;
@@ -286,6 +285,16 @@ bool EvaluateStation(const Problem& problem, const AnalysisResults& a, const Par
         errorCode = kFlexureFailure;
         return false;
       }
+      continue;
+    }
+    if (axial != 0) {
+      // The axial stress is too high at this spacing: a closer one, down to
+      // one module.
+      if (probe.s <= c.module) {
+        errorCode = axial;
+        return false;
+      }
+      probe.s -= c.module;
       continue;
     }
     if (std::fabs(pd.Mu) > best) {
@@ -320,14 +329,16 @@ bool DeflectionAcceptable(const PartContext& c, const PDeltaResult& r) {
   return !r.Runaway && !(r.Delta > c.allowDeflection);
 }
 
-// The service-deflection check of one attempt over the selected
+// The service-deflection check of one attempt over the five service
 // combinations; on success `deltaServ` is the deflection of the governing
 // combination at the governing station.
 bool ServiceDeflectionPasses(const Problem& problem, const AnalysisResults& a, const PartContext& c,
                              const TrialSection& x, float Mcr, const GoverningForces& gov,
                              float& deltaServ) {
+  // Every service combination is checked: one the engineer did not select is
+  // zero throughout and passes, one switched off for this part (no wind or
+  // seismic load on it) still holds its dead and live load deflections.
   for (int k = 1; k <= kLoadCombinationCount; ++k) {
-    if (!Selected(problem, k)) continue;
     for (int station : CandidateStations(a, c, k)) {
       if (!DeflectionAcceptable(c, ServiceDeflectionAt(problem, a, c, x, Mcr, k, station))) {
         return false;
@@ -413,20 +424,23 @@ SteelLimits RequiredSteel(const Problem& problem, float Mu, float Pu, float bPri
 
   // Maximum steel: masonry at its ultimate strain εmu·m while the steel
   // reaches 1.3·εy, so the neutral axis lies at
-  //   cb = d·εmu·m·Es/(εmu·m·Es + 1.3·fy),
-  // and the steel, at 1.25·fy, balances the 0.80·f'm block over 0.80·cb less
-  // the axial load.
-  const double masonryStrainStress = kUltimateMasonryStrain * mat.m * mat.Es;  // 72 500 psi for CMU
-  const double cb = d * masonryStrainStress / (masonryStrainStress + kMaxSteelStrainFactor * fy);
-  const double ab = kMaxSteelBlock * cb;
+  //   cb = d·m·72500/(m·72500 + 1.3·fy)
+  // (72500 psi = 0.0025 × 29 000 ksi, the steel modulus of 2108.9.2.13 whatever
+  // Es is entered), and the steel, at 1.25·fy, balances the 0.80·f'm block
+  // over 0.80·cb less the axial load. For a block within the face shell the
+  // rule is written with 55769 psi = 72500/1.3 and 0.512 = 0.8·0.8/1.25.
+  const double m = mat.m;
   double asMax;
   if (d <= cP) {
     asMax = kUnlimitedSteel;
   } else if (cP > ts) {
+    const double ab = m * kMaxSteelBlock * kMaxSteelStrainStress * d /
+                      (m * kMaxSteelStrainStress + kMaxSteelStrainFactor * fy);
     asMax = (kMaxSteelBlock * fm * (ts * be + (ab - ts) * bp) + P) / (kMaxSteelOverstrength * fy);
   } else {
     asMax = P / (kMaxSteelOverstrength * fy) +
-            kMaxSteelBlock * fm * be * ab / (kMaxSteelOverstrength * fy);
+            be * d * (0.512 * fm / fy) *
+                (m * kMaxSteelReducedStress / (fy + m * kMaxSteelReducedStress));
   }
   limits.AsMax = static_cast<float>(asMax);
 
@@ -455,12 +469,10 @@ SteelLimits RequiredSteel(const Problem& problem, float Mu, float Pu, float bPri
     if (As >= asMax) break;
     const double slope =
         (DesignMomentInchPounds(section, mat, P, As + kSteelSlopeStep) - moment) / kSteelSlopeStep;
-    if (!(slope > 0.0) || !std::isfinite(slope)) {
-      As = asMax;
-      continue;
-    }
+    // A flat slope sends the Newton step past As,max: it is then limited to
+    // half the remaining distance like any step that would pass it.
     double change = (target - moment) / slope;
-    if (As + change > asMax) change = (asMax - As) / 2.0;
+    if (!std::isfinite(change) || As + change > asMax) change = (asMax - As) / 2.0;
     const double next = As + change;
     As = next == As ? asMax : next;
     if (As <= 0.0) break;
@@ -526,7 +538,7 @@ CrackedInertiaResult CrackedInertia(const Problem& problem, float As, float dept
           bp * web * web * web / 12.0 + web * bp * (ts + web / 2.0 - y) * (ts + web / 2.0 - y) +
           n * (as * (d - y) * (d - y) + barOwn);
   }
-  if (!std::isfinite(Icr) || Icr > Ig) Icr = Ig;
+  if (!std::isfinite(Icr)) Icr = Ig;
   r.Icr = static_cast<float>(Icr);
   return r;
 }
@@ -557,9 +569,10 @@ GoverningForces FindGoverningForces(const Problem& problem, const AnalysisResult
     }
   }
 
+  // The shear is searched over all five combinations (one not selected is
+  // zero throughout); ties keep the last.
   double bestShear = -1.0;
   for (int k = 1; k <= kLoadCombinationCount; ++k) {
-    if (!Selected(problem, k)) continue;
     const float V = a.FactoredMaxShear[c.p][U(k - 1)];
     if (std::fabs(V) >= bestShear) {
       bestShear = std::fabs(V);

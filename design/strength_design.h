@@ -92,8 +92,9 @@ inline constexpr int kRequiredSteelMaxIterations = 200;
 //    aP = Pu/(0.8·f'm·bEff), or through the face shell into the core when
 //    deeper than ts, and cP = aP/0.8;
 //  - As,max from the strain 1.3·εy in the steel with the masonry at εmu and
-//    the steel at 1.25·fy: 10 in² when cP reaches the steel, the flanged
-//    block when ts < cP < depth, the rectangular block when cP <= ts;
+//    the steel at 1.25·fy (steel modulus 29 000 ksi): 10 in² when cP reaches
+//    the steel, the flanged block when ts < cP < depth, the rectangular block
+//    when cP <= ts;
 //  - As,req by Newton steps on 12·øMn(As) from the minimum steel
 //    MinSteelRatio·b·t (t the actual thickness), never past As,max, at most
 //    200 steps.
@@ -130,7 +131,8 @@ struct CrackedInertiaResult {
 // about their common centroid; the face shell and the core below it when c
 // passes the face shell. A compression zone reaching the far face shell (or an
 // axial load the section cannot balance) leaves the section uncracked: Ig.
-// Never more than Ig.
+// With much steel the transformed section of a hollow strip may exceed Ig;
+// it is kept as it is.
 CrackedInertiaResult CrackedInertia(const Problem& problem, float As, float depth, float bEff,
                                     float bPrime, float Pu, int part);
 
@@ -152,16 +154,19 @@ struct GoverningForces {
 // A parapet or cantilever main wall is evaluated at its base; a main wall
 // supported top and bottom at the stations of each combination's largest
 // positive moment, largest negative moment and largest deflection. At each
-// station the axial-limit rule applies (codes 6 and 7) and the P-delta
-// moment of a probe reinforcement is formed; the probe starts as the largest
-// bar at the starting spacing and is made heavier (smaller spacing) while it
-// does not supply the required steel, lighter (next smaller bar) while it
-// exceeds As,max; when the spacings run out a second time, or no smaller bar
-// is left, the code is 2. The station with the largest probe P-delta moment
-// governs (ties keep the first); the search starts below zero, so that the
-// first station evaluated governs when every moment is zero. The recorded
+// station the P-delta moment of a probe reinforcement is formed; the probe
+// starts as the largest bar at the starting spacing and is made heavier
+// (smaller spacing) while it does not supply the required steel, lighter
+// (next smaller bar) while it exceeds As,max; when the spacings run out a
+// second time, or no smaller bar is left, the code is 2. A probe within its
+// steel limits then meets the axial-limit rule: while it fails, a closer
+// spacing, and at one module the code is 6 or 7. The station with the
+// largest probe P-delta moment governs (ties keep the first); the search
+// starts below zero, so that the first station evaluated governs when every
+// moment is zero. The recorded
 // moment is the first-order one: the design of each bar amplifies it once.
-// The shear governs by magnitude over the combinations (ties keep the last).
+// The shear governs by magnitude over all five combinations, selected or
+// not (ties keep the last).
 GoverningForces FindGoverningForces(const Problem& problem, const AnalysisResults& analysis,
                                     int part, int16_t& errorCode);
 

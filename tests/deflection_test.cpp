@@ -190,6 +190,19 @@ TEST(WallDeflection, PartialFixityHalvesTheBaseRotation) {
   EXPECT_NEAR(curve[0], 0.0, kTolerance * curve[20]);
 }
 
+TEST(WallDeflection, FixedBaseNeverTurns) {
+  // A file may hold "Fixed" with a PercentFixed other than 100: the base of
+  // a fixed wall still does not turn, θ0 = 0 for every curve (only
+  // "Partially Fixed" scales the simple-span rotation).
+  Problem p = StrengthProblem();
+  AddWind(p, "W", 20, 0, 10);
+  p.entry.SupportType = "Fixed";
+  p.entry.PercentFixed = 50;
+  const AnalysisResults r = AnalyseLoads(p);
+  for (double theta : r.Deflections[0].BaseRotation) EXPECT_EQ(0.0, theta);
+  EXPECT_EQ(0.0f, r.Deflections[0].Curves[kWindDeflection][40]);
+}
+
 // Loads that exercise every curve of a supported wall, with and without a
 // parapet.
 struct LoadSet {

@@ -84,11 +84,14 @@ TEST(NeutralAxisSearchTest, FlangedSectionBlockIntoTheCore) {
   // Partially grouted: bEff = 12 over ts = 1.25, core b' = 2. #9 at 48 in
   // (0.25 in², yielding) with P = 5000: C = 20000 lb; the face shell gives
   // 19125, the core the rest: a = 1.25 + 875/(0.85·1500·2) = 1.593137.
+  // The search stops at a residual below 0.01 lb; over the 2 in core that is
+  // within 0.01/(0.85·1500·2) = 3.9e-6 in of the root.
   StrengthSection s = Solid(0.25);
   s.bPrime = 2;
   const NeutralAxisResult r = NeutralAxisSearch(s, Cmu(), 0.85, 5000);
   ASSERT_TRUE(r.Found());
-  EXPECT_NEAR(1.593137, r.a, 1e-6);
+  EXPECT_NEAR(1.593137, r.a, 4e-6);
+  EXPECT_LT(std::fabs(r.forces.residual), 0.01);
   EXPECT_NEAR(19125, r.forces.Cf, 1e-3);
   EXPECT_NEAR(875, r.forces.Cw, 1e-2);
 }
@@ -251,6 +254,34 @@ TEST(PDeltaSupportedTest, AxialLoadBeyondBucklingRunsAway) {
   EXPECT_LT(r.Iterations, 50);
 }
 
+TEST(PDeltaSupportedTest, RunawayReportsItsLastStep) {
+  // Ig = Ib = 443.322265625 (δ0 = 1 exactly), M = 100, P = 1800, uncracked:
+  // δ(n+1) = 1 + 1.5·δ(n): 2.5, 4.75, 8.125, 13.1875, 20.78125, 32.171875,
+  // 49.2578125, 74.88671875, 113.330078, 170.995117, then 257.492676 > 240
+  // (the wall height) at step 11, from Mu = 100 + 1800·170.995117/12
+  // = 25749.2676. Those last values are the result.
+  const Problem p = Wall(20);
+  const float Ib = 443.322265625f;
+  const PDeltaResult r = PDeltaSupported(p, 100, 1800, 1, 5, 1e9f, Ib, Ib);
+  EXPECT_TRUE(r.Runaway);
+  EXPECT_EQ(11, r.Iterations);
+  EXPECT_NEAR(257.492676, r.Delta, 1e-4);
+  EXPECT_NEAR(25749.2676, r.Mu, 0.01);
+}
+
+TEST(PDeltaSupportedTest, DeflectionReversedByTensionStops) {
+  // δ0 = 1, M = 100, P = −2400 (net tension): Mu = 100 − 2400·1/12 = −100,
+  // δ1 = −100·1/100 = −1; the change |−1 − 1|·100/(−1) = −200 % is below
+  // 1 %: the iteration ends after one step with these values.
+  const Problem p = Wall(20);
+  const float Ib = 443.322265625f;
+  const PDeltaResult r = PDeltaSupported(p, 100, -2400, 1, 5, 1e9f, Ib, Ib);
+  EXPECT_FALSE(r.Runaway);
+  EXPECT_EQ(1, r.Iterations);
+  EXPECT_FLOAT_EQ(-100.0f, r.Mu);
+  EXPECT_FLOAT_EQ(-1.0f, r.Delta);
+}
+
 TEST(PDeltaSupportedTest, NonFiniteDeflectionIsARunaway) {
   // A cracking moment that is not a number makes the deflection not finite:
   // a runaway, reported with finite values (at least the wall height).
@@ -310,11 +341,20 @@ TEST(PDeltaCantileverTest, ParapetUsesItsOwnThicknessAndHeight) {
   const PDeltaResult r =
       PDeltaCantilever(p, 216, 0, 0, 0.01f, 0.004f, 1e9f, static_cast<float>(Ib / 2), 10, kParapet);
   EXPECT_NEAR(0.02, r.Delta, 1e-6);
-  // A tip deflection beyond the parapet's own 36 in is a runaway.
-  const PDeltaResult run = PDeltaCantilever(p, 100, 3000, 0, 1, 0.4f, 1e9f, static_cast<float>(Ib),
-                                            static_cast<float>(Ib), kParapet);
+  // The runaway limit is the main wall's height (168 in), not the parapet's
+  // 36 in. δ0 = 25, M = 1000, P = 240, uncracked: δ(n+1) = 25 + 0.5·δ(n):
+  // 37.5 (past 36, still iterating), 43.75, 46.875, 48.4375, 49.21875,
+  // 49.609375 (change 0.79 %): settled, Mu = 1000 + 240·49.21875/12 = 1984.375.
+  const float IbF = static_cast<float>(Ib);
+  const PDeltaResult settled = PDeltaCantilever(p, 1000, 240, 0, 25, 10, 1e9f, IbF, IbF, kParapet);
+  EXPECT_FALSE(settled.Runaway);
+  EXPECT_EQ(6, settled.Iterations);
+  EXPECT_NEAR(49.609375, settled.Delta, 1e-5);
+  EXPECT_NEAR(1984.375, settled.Mu, 1e-3);
+  // Ratio 2.5 per step: beyond 168 in it runs away.
+  const PDeltaResult run = PDeltaCantilever(p, 100, 3000, 0, 1, 0.4f, 1e9f, IbF, IbF, kParapet);
   EXPECT_TRUE(run.Runaway);
-  EXPECT_GE(run.Delta, 36.0f);
+  EXPECT_GT(run.Delta, 168.0f);
 }
 
 }  // namespace

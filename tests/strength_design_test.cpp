@@ -350,6 +350,22 @@ TEST(RequiredSteelTest, ClayReachesAHigherStrain) {
   EXPECT_NEAR(0.331139, RequiredSteel(p, 10, 0, 12, 12, 3.8125f, kMainWall).AsMax, 1e-5);
 }
 
+TEST(RequiredSteelTest, MaximumSteelUsesTheCodeSteelModulus) {
+  // The rule of 2108.9.2.13 is written for 29 000 ksi steel (72500 psi, and
+  // 55769 psi = 72500/1.3 in the face-shell form), whatever Es the wall has.
+  Problem p = MakeWall({.solid = false});
+  p.working.Es = 20000;
+  // Block into the core: b' = 4, bEff = 12, Pu = 20000:
+  // aP = (20000 − 0.8·1500·12·1.25)/(0.8·1500·4) + 1.25 = 1.666667, cP = 2.083333;
+  // ab = 0.8·72500·3.8125/(72500 + 78000) = 1.469269,
+  // As,max = (0.8·1500·(1.25·12 + 0.219269·4) + 20000)/75000 = 0.520700
+  // (with 0.0025·20000 ksi it would be 0.5028).
+  EXPECT_NEAR(0.520700, RequiredSteel(p, 10, 20000, 4, 12, 3.8125f, kMainWall).AsMax, 1e-5);
+  // Block within the face shell, Pu = 1565: As,max = 1565/75000
+  //   + 12·3.8125·(0.512·1500/60000)·(55769/(60000 + 55769)) = 0.302966.
+  EXPECT_NEAR(0.302966, RequiredSteel(p, 10, 1565, 12, 12, 3.8125f, kMainWall).AsMax, 2e-6);
+}
+
 TEST(StrengthSectionTest, TheStripWidthCarriesTheCompression) {
   // Wall A below with #9 at 72 in: bf = min(72, 6·8) = 48, bEff = 12·48/72 = 8
   // (the flange of one bar, 48 in, would be six times the strip's share).
@@ -420,6 +436,26 @@ TEST(StrengthFailureCodesTest, RealisticWallsTriggerEachCode) {
     const Designed d = Design(c.data);
     EXPECT_EQ(c.code, d.code) << c.name;
   }
+}
+
+TEST(StrengthFailureCodesTest, ProbeFlexureIsCheckedBeforeTheAxialLimit) {
+  // The crushed wall (fa >= 0.20·f'm everywhere) under 1000 psf of wind, only
+  // combination 2 selected. Its first station is the largest positive moment,
+  // near mid-height: Mu ≈ 1.6·1000·12²/8 = 28800 ft-lb with P-delta, which no
+  // probe can carry below As,max. The governing search gives up in flexure
+  // (code 2) before the axial limit of the probe is looked at.
+  Problem p = MakeWall({.H = 12, .D = 24000, .L = 4000, .e = 2, .wind = 1000});
+  p.entry.LoadCombSelected = {0, 1, 0, 0, 0};
+  const AnalysisResults a = AnalyseLoads(p);
+  StrengthResults r;
+  int16_t code = -1;
+  StrengthDesign(p, a, r, code, kMainWall);
+  EXPECT_EQ(2, code);
+  // Without the wind only the axial limit fails: code 7.
+  Problem still = MakeWall({.H = 12, .D = 24000, .L = 4000, .e = 2});
+  still.entry.LoadCombSelected = {1, 0, 0, 0, 0};
+  StrengthDesign(still, AnalyseLoads(still), r, code, kMainWall);
+  EXPECT_EQ(7, code);
 }
 
 TEST(StrengthFailureCodesTest, EveryBarGivenUpIsCode2) {
@@ -729,6 +765,25 @@ TEST(StrengthGoverningForcesTest, WallWithoutMomentStillHasAGoverningStation) {
   // Nothing to bend: the largest bar at the largest spacing, no deflection.
   EXPECT_EQ(72.0f, r.BarSpacing[0][Bar("#9")]);
   EXPECT_EQ(0.0f, r.BarDeltaServ[0][Bar("#9")]);
+}
+
+TEST(StrengthGoverningForcesTest, ShearIsSearchedOverEveryCombination) {
+  // The shear search takes all five combinations, also those the per-part
+  // filter has switched off. Wall A, analysed with every combination, then
+  // only combination 1 left on: the shear still comes from combination 2.
+  // Its top shear: 1.6·(25·20/2 − 25·20) − (1.2·400 + 0.5·250)·4/12/20
+  //   = −400 − 10.0833 = −410.0833 lb
+  // (combination 4: 1.6·(−250) − 0.9·400·4/12/20 = −406; combination 1 only
+  // −(1.2·400 + 1.6·250)·4/12/20 = −14.67).
+  Problem p = MakeWall({.H = 20, .ww = 80, .D = 400, .L = 250, .e = 4, .wind = 25});
+  const AnalysisResults a = AnalyseLoads(p);
+  p.entry.LoadCombSelected = {1, 0, 0, 0, 0};
+  int16_t code = -1;
+  const GoverningForces g = FindGoverningForces(p, a, kMainWall, code);
+  ASSERT_EQ(0, code);
+  EXPECT_EQ(1, g.Combo);
+  EXPECT_EQ(2, g.ShearCombo);
+  EXPECT_NEAR(-410.0833, g.Shear, 1e-3);
 }
 
 TEST(StrengthGoverningForcesTest, RecordsTheFirstOrderMomentWithItsSign) {
