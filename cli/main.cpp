@@ -7,13 +7,15 @@
 #include <optional>
 #include <string>
 
+#include "analysis/solve.h"
 #include "cli/console_platform.h"
 #include "cli/json_document.h"
 #include "files/program_start.h"
-#include "analysis/solve.h"
 #include "files/project_file.h"
 #include "model/convert_input.h"
 #include "model/errors.h"
+#include "reports/method_reports.h"
+#include "reports/results_file.h"
 
 namespace {
 
@@ -115,6 +117,8 @@ bool OpenProject(Session& session, ConsolePlatform& console, const std::string& 
   }
 }
 
+enum class ReportWrite { None, Written, Failed };
+
 int RunSolve(const Options& options, const fs::path& folder) {
   ConsolePlatform console(std::cerr);
   Session session(console, calvix::ProgramFolder{folder});
@@ -134,6 +138,19 @@ int RunSolve(const Options& options, const fs::path& folder) {
   } catch (const std::exception& error) {
     calvix::ReportUnexpectedFailure(console, error, "Menu Solve Item", "Main");
   }
+  // The text report of a designed problem, as "Print to File" writes it. A
+  // failed write has been reported (and recorded); any existing file is left
+  // as it was.
+  ReportWrite reportStatus = ReportWrite::None;
+  if (outcome.designed && !options.reportOut.empty()) {
+    const calvix::ReportHooks hooks = calvix::MethodReportHooks(session.problem, analysis, design);
+    const calvix::ReportRequest request =
+        calvix::CommandLineReportRequest(session.problem, design, outcome.design);
+    reportStatus = calvix::WriteResultsFile(session, request, hooks, fs::path(options.reportOut),
+                                            calvix::ReportStampNow())
+                       ? ReportWrite::Written
+                       : ReportWrite::Failed;
+  }
   auto document = calvix::ProblemDocument(session, console.messages(), converted);
   document["validation_ok"] = outcome.validationOk;
   document["error_code"] = outcome.errorCode;
@@ -146,6 +163,8 @@ int RunSolve(const Options& options, const fs::path& folder) {
     document["design"] = calvix::DesignJson(design, outcome.design);
   }
   int status = outcome.designed ? kExitSuccess : kExitNotDone;
+  if (reportStatus == ReportWrite::Written) document["report"] = options.reportOut;
+  if (reportStatus == ReportWrite::Failed) status = kExitUsage;
   if (!WriteJson(document, options.jsonOut)) status = kExitUsage;
   return status;
 }

@@ -1,0 +1,54 @@
+#include "reports/method_reports.h"
+
+#include "analysis/wall_part.h"
+#include "reports/strength_report.h"
+#include "reports/working_stress_report.h"
+
+namespace calvix {
+
+ReportHooks MethodReportHooks(const Problem& problem, const AnalysisResults& analysis,
+                              const DesignResults& design) {
+  ReportHooks hooks;
+  hooks.strength = [&problem, &analysis, &design](ReportDocument& document,
+                                                  const MethodReportCall& call) {
+    PrintStrengthResults(document, problem, analysis, design.strength, call);
+  };
+  hooks.reinforced = [&problem, &analysis, &design](ReportDocument& document,
+                                                    const MethodReportCall& call) {
+    PrintReinforcedResults(document, problem, analysis, design.reinforced, call);
+  };
+  hooks.unreinforced = [&problem, &analysis, &design](ReportDocument& document,
+                                                      const MethodReportCall& call) {
+    PrintUnreinforcedResults(document, problem, analysis, design.unreinforced, call);
+  };
+  return hooks;
+}
+
+int FirstReportChoice(const Problem& problem, const DesignResults& design, DesignRun run,
+                      int part) {
+  (void)problem;
+  const std::size_t p = PartIndex(part);
+  const std::vector<float>* spacings = nullptr;
+  if (run == DesignRun::Strength) spacings = &design.strength.BarSpacing[p];
+  if (run == DesignRun::Reinforced) spacings = &design.reinforced.BarSpacing[p];
+  if (spacings == nullptr) return 0;
+  for (std::size_t i = 0; i < spacings->size(); ++i) {
+    if ((*spacings)[i] > 0.0f) return static_cast<int>(i);
+  }
+  return 0;
+}
+
+ReportRequest CommandLineReportRequest(const Problem& problem, const DesignResults& design,
+                                       DesignRun run) {
+  ReportRequest request;
+  for (int option : {kInputDataOption, kMainSummaryOption, kMainLoadCasesOption,
+                     kParapetSummaryOption, kParapetLoadCasesOption}) {
+    request.options.Set(option, true);
+  }
+  request.mainChoice = FirstReportChoice(problem, design, run, kMainWall);
+  request.parapetChoice = FirstReportChoice(problem, design, run, kParapet);
+  request.reinforced = run != DesignRun::Unreinforced;
+  return request;
+}
+
+}  // namespace calvix

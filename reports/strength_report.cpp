@@ -1,0 +1,484 @@
+#include "reports/strength_report.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "analysis/load_combinations.h"
+#include "design/interaction_curve.h"
+#include "design/pdelta.h"
+#include "design/section_properties.h"
+#include "model/number_format.h"
+#include "reports/working_stress_report.h"
+
+namespace calvix {
+namespace {
+
+constexpr std::size_t U(int i) {
+  return static_cast<std::size_t>(i);
+}
+
+constexpr int kBase = kStationCount - 1;
+constexpr int kTop = 0;
+constexpr int kMid = 5;
+// h'/t up to which the axial stress may reach 0.20·f'm (IBC 2000 2108.9.4.5).
+constexpr float kStockySlenderness = 30.0f;
+
+std::string StrengthComboLabel(const Problem& problem, int k) {
+  return CombinationLabel(k, problem.entry.StressIncreaseFactor, true, problem.entry.LoadFactors)
+      .Label;
+}
+
+std::string MaterialText(const std::string& material) {
+  if (material == "CMU") return "Conc. Masonry Unit";
+  if (material == "Clay") return "Clay Masonry Unit";
+  if (material == "Brick") return "Two Wythe Brick";
+  return ReportUserText(material);
+}
+
+// The unit texts of the printed tables, by unit system.
+struct StrengthUnitLines {
+  const char* barTable;
+  const char* stationTable;
+};
+
+StrengthUnitLines UnitLinesOf(int system) {
+  switch (system) {
+    case 2:
+      return {"Size     (mm.)      (mm.)    (N-m.)     (N-m.)      (N.)    (mm. o.c.)",
+              "     Bot (m.)   (N-m.)     (N.)      (N.)            (mm.)     (mm.)    (N-m.) "};
+    case 3:
+      return {"Size     (mm.)      (mm.)    (Kg-m.)    (Kg-m.)     (Kg.)   (mm. o.c.)",
+              "     Bot (m.)   (Kg-m.)    (Kg.)     (Kg.)           (mm.)     (mm.)    (Kg-m.) "};
+    default:
+      return {"Size     (in.)      (in.)    (ft-lb)    (ft-lb)     (lbs)   (in. o.c.)",
+              "     Bot (ft)   (ft-lb)    (lbs)     (lbs)           (in.)     (in.)    (ft-lb) "};
+  }
+}
+
+// The spacing note of the strength report by seismic design category.
+std::vector<std::string> StrengthSpacingNote(const std::string& category, bool english) {
+  if (category == "Category A" || category == "Category B") {
+    return {english ? "Max. vertical bar spacing is 72 inch per ACI 99 2.3.3.3 (commentary)"
+                    : "Max. vertical bar spacing is 1830 mm per ACI 99 2.3.3.3 (commentary)",
+            "IBC 2000 places no limits on bar spacing so ACI limits are assumed"};
+  }
+  if (category == "Category C") {
+    return {english ? "Max. vertical bar spacing is 48 inch per IBC 2000 2106.4.1.3"
+                    : "Max. vertical bar spacing is 1220 mm per IBC 2000 2106.4.1.3"};
+  }
+  if (category == "Category D" || category == "Category E" || category == "Category F") {
+    return {english
+                ? "Max. vertical bar spacing is 48 inch for running bond and 24 inch for stack bond"
+                : "Max. vertical bar spacing is 1220 mm for running bond and 610 mm for stack bond",
+            "per IBC 2000 2106.5.2"};
+  }
+  return {};
+}
+
+// The bar-size note of IBC 2000 2108.9.2.1 by the main wall's nominal thickness.
+std::string StrengthBarSizeNote(float T, bool english) {
+  const std::string head = "Per IBC 2000 2108.9.2.1, bar size is limited to ";
+  if (T <= 4.0f) return head + (english ? "#4" : "M10");
+  if (T <= 6.0f) return head + (english ? "#6" : "M15");
+  if (T <= 8.0f) return head + (english ? "#8" : "M25");
+  if (T <= 10.0f && !english) return head + "M30";
+  return "";
+}
+
+// Cracking moment (ft-lb) as the design forms it: fr·S, or (fr + P/Ae)·S with
+// the axial load, not above 0.85·f'm·S; never negative.
+float CrackingMomentOf(const Problem& problem, float fr, float S, float Ae, double P) {
+  double Mcr = fr * static_cast<double>(S) / 12.0;
+  if (problem.entry.UseAxialMcr && Ae > 0.0f) {
+    Mcr = (P / Ae + fr) * S / 12.0;
+    Mcr = std::min(Mcr, kStressBlockFactor * problem.working.FmPrime * S / 12.0);
+  }
+  return static_cast<float>(std::max(Mcr, 0.0));
+}
+
+}  // namespace
+
+StrengthSummaryTables StrengthSummary(const Problem& problem, const AnalysisResults& analysis,
+                                      const StrengthResults& results, int part) {
+  const std::size_t p = PartIndex(part);
+  const WorkingForm& w = problem.working;
+  const UnitText u(problem.units);
+  const auto value = [&](double v, int q) { return TrimLeft(u.Number(v, q)); };
+  StrengthSummaryTables tables;
+  auto& dim = tables.dimensions;
+  dim.push_back({"Wall Height", value(w.WallHeight, kLengthLong), u.Label(kLengthLong)});
+  dim.push_back({"Wall Thickness", value(w.WallThickness, kLengthShort), u.Label(kLengthShort)});
+  dim.push_back({"Wall c.g. Steel", value(w.WallSteelDepth, kLengthShort), u.Label(kLengthShort)});
+  if (w.ParapetHeight > 0.0f) {
+    dim.push_back({"Parapet Height", value(w.ParapetHeight, kLengthLong), u.Label(kLengthLong)});
+    dim.push_back(
+        {"Parapet Thickness", value(w.ParapetThickness, kLengthShort), u.Label(kLengthShort)});
+    dim.push_back(
+        {"Parapet c.g. Steel", value(w.ParapetSteelDepth, kLengthShort), u.Label(kLengthShort)});
+  }
+  dim.push_back({"Design Strip Width", value(w.StripWidth, kLengthShort), u.Label(kLengthShort)});
+  dim.push_back({"Material Type", MaterialText(problem.entry.MasonryMaterial), ""});
+  dim.push_back({"Design Method", "IBC 2000 Strength Design", ""});
+
+  auto& an = tables.analysis;
+  an.push_back(
+      {"Seismic Force,|Fp", value(analysis.Seismic.SeismicLoad[p], kLineLoad), u.Label(kLineLoad)});
+  an.push_back({"Design Moment,|Mu",
+                TrimLeft(u.Number(results.GovMoment[p], kReportMoment, "##0.00")),
+                u.Label(kReportMoment)});
+  an.push_back({"h' / t Ratio", TrimLeft(FormatWide(results.SlendernessRatio[p], "##0.00")), ""});
+  an.push_back({"Axial Load,|Pu", value(results.GovAxial[p], kForce), u.Label(kForce)});
+  an.push_back({"Allowable Deflection,", value(results.AllowServiceDeflection[p], kDeflection),
+                u.Label(kDeflection)});
+  an.push_back({"Load Combination", StrengthComboLabel(problem, results.GovCombo[p]), ""});
+  an.push_back({"Flexure Reduction,|ø", FormatNumber(kFlexurePhi, "0.00"), ""});
+  an.push_back({"Design Shear,|Vu", value(results.GovShear[p], kForce), u.Label(kForce)});
+  an.push_back({"Shear Reduction,|ø", FormatNumber(kShearPhi, "0.00"), ""});
+
+  ResultGrid& grid = tables.bars;
+  grid.heads = {"Bar\rSize",
+                "Delta\r     ser.  (" + u.Label(kDeflection) + ")",
+                "Delta\r     ult.   (" + u.Label(kDeflection) + ")",
+                "\rMu    (" + u.Label(kReportMoment) + ")  ",
+                "øMn\r(" + u.Label(kReportMoment) + ")",
+                "øVn\r(" + u.Label(kForce) + ")",
+                "Bar Spa.\r(" + u.Label(kLengthShort) + " o.c.)"};
+  const auto& bars = problem.units.BarTable;
+  for (std::size_t i = 0; i < bars.size(); ++i) {
+    const float s = i < results.BarSpacing[p].size() ? results.BarSpacing[p][i] : 0.0f;
+    if (s == 0.0f) {
+      grid.rows.push_back(
+          {BarColumnLabel(bars[i]), "      ", "      ", "      ", "      ", "      ", "N/A      "});
+      continue;
+    }
+    grid.rows.push_back({BarColumnLabel(bars[i]), value(results.BarDeltaServ[p][i], kDeflection),
+                         value(results.BarDeltaUlt[p][i], kDeflection),
+                         value(results.BarMu[p][i], kReportMoment),
+                         value(results.BarPhiMn[p][i], kReportMoment),
+                         value(results.BarPhiVn[p][i], kForce), value(s, kLengthShort)});
+  }
+  return tables;
+}
+
+StrengthDetailValues StrengthDetail(const Problem& problem, const AnalysisResults& analysis,
+                                    const StrengthResults& results, int k, int bar, int part) {
+  const std::size_t p = PartIndex(part);
+  const WorkingForm& w = problem.working;
+  StrengthDetailValues v;
+  v.combination = k;
+  v.bar = bar;
+  const auto& bars = problem.units.BarTable;
+  if (k < 1 || k > kLoadCombinationCount || bar < 0 || U(bar) >= bars.size() ||
+      U(bar) >= results.BarSpacing[p].size()) {
+    return v;
+  }
+  v.s = results.BarSpacing[p][U(bar)];
+  if (v.s <= 0.0f) {
+    v.s = 0.0f;
+    return v;
+  }
+  const std::size_t ks = U(k - 1);
+  const WallDepthsResult depths = WallDepths(problem, part);
+  const float t = depths.t;
+  const float b = w.StripWidth;
+  const bool cantilever = part == kParapet || problem.entry.Cantilever;
+  const float height = part == kParapet ? w.ParapetHeight : w.WallHeight;
+
+  // The section of the bar at its spacing (IBC 2000 2108.9.2).
+  v.bf = results.FlangeWidth[p];
+  const EffectiveWidthsResult widths = EffectiveWidths(problem, v.bf, v.s);
+  v.bEff = widths.bEff;
+  v.bPrime = widths.bPrime;
+  v.Ig = GrossInertia(problem, v.bPrime, v.bEff, t);
+  v.S = t > 0.0f ? static_cast<float>(2.0 * v.Ig / t) : 0.0f;
+  v.Ae = EffectiveArea(problem, t, v.bPrime, v.bEff);
+  v.fr = results.RuptureModulus[p];
+  v.AsFurnished = StripSteelArea(problem, bar, v.s);
+  v.AsMin = results.MinSteelArea[p];
+  v.slender = results.SlendernessRatio[p] > kStockySlenderness;
+
+  const auto& Mf = analysis.FactoredMoment[p][ks];
+  const auto& Pf = analysis.FactoredAxial[p][ks];
+  const auto& Vf = analysis.FactoredShear[p][ks];
+  const auto& Df = analysis.FactoredDeflection[p][ks];
+  const auto& Ms = analysis.CombMoment[p][ks];
+  const auto& Ps = analysis.CombAxial[p][ks];
+  const auto& Ds = analysis.ServiceDeflection[p][ks];
+  const auto crackedInertia = [&](float M, float P) {
+    return CrackedInertia(problem, v.AsFurnished, M <= 0.0f ? depths.dPrime : depths.d, v.bEff,
+                          v.bPrime, P, part)
+        .Icr;
+  };
+
+  for (int j = 0; j < kStationCount; ++j) {
+    StrengthStation& st = v.stations[U(j)];
+    st.distance = static_cast<float>(static_cast<double>(height) * (10 - j) / 10.0);
+    st.Mu = Mf[U(j)];
+    st.Pu = Pf[U(j)];
+    st.Vu = Vf[U(j)];
+  }
+  if (cantilever) {
+    // The cantilever routine gives the base moment and the tip deflection;
+    // the moment magnification and the deflected shape of the first-order
+    // curves carry them to the other stations.
+    const float weight = PartWeight(problem, height);
+    const float Icr = crackedInertia(Mf[U(kBase)], Pf[U(kTop)]);
+    const float Mcr = CrackingMomentOf(problem, v.fr, v.S, v.Ae, Pf[U(kTop)]);
+    const PDeltaResult ult = PDeltaCantilever(problem, Mf[U(kBase)], Pf[U(kTop)], weight,
+                                              Df[U(kTop)], Df[U(kMid)], Mcr, v.Ig, Icr, part);
+    const PDeltaResult serv = PDeltaCantilever(problem, Ms[U(kBase)], Ps[U(kTop)], weight,
+                                               Ds[U(kTop)], Ds[U(kMid)], Mcr, v.Ig, Icr, part);
+    const double baseMoment = std::fabs(static_cast<double>(Mf[U(kBase)]));
+    const double magnifier = baseMoment > 0.0 ? ult.Mu / baseMoment : 1.0;
+    for (int j = 0; j < kStationCount; ++j) {
+      StrengthStation& st = v.stations[U(j)];
+      st.MuPDelta = j == kBase
+                        ? ult.Mu
+                        : static_cast<float>(std::fabs(static_cast<double>(st.Mu)) * magnifier);
+      st.DeltaUlt =
+          Df[U(kTop)] != 0.0f
+              ? static_cast<float>(static_cast<double>(ult.Delta) * Df[U(j)] / Df[U(kTop)])
+              : 0.0f;
+      st.DeltaServ =
+          Ds[U(kTop)] != 0.0f
+              ? static_cast<float>(static_cast<double>(serv.Delta) * Ds[U(j)] / Ds[U(kTop)])
+              : 0.0f;
+    }
+    v.station = kBase;
+  } else {
+    // A wall supported top and bottom: the P-delta iteration at each station
+    // with the cracked inertia of that station's moment sign and axial load.
+    float best = -1.0f;
+    for (int j = 0; j < kStationCount; ++j) {
+      StrengthStation& st = v.stations[U(j)];
+      const float Icr = crackedInertia(Mf[U(j)], Pf[U(j)]);
+      const float Mcr = CrackingMomentOf(problem, v.fr, v.S, v.Ae, Pf[U(j)]);
+      const PDeltaResult ult =
+          PDeltaSupported(problem, Mf[U(j)], Pf[U(j)], Df[U(j)], j, Mcr, v.Ig, Icr);
+      const PDeltaResult serv =
+          PDeltaSupported(problem, Ms[U(j)], Ps[U(j)], Ds[U(j)], j, Mcr, v.Ig, Icr);
+      st.MuPDelta = ult.Mu;
+      st.DeltaUlt = ult.Delta;
+      st.DeltaServ = serv.Delta;
+      if (ult.Mu > best) {
+        best = ult.Mu;
+        v.station = j;
+      }
+    }
+  }
+
+  // The section values at the station of the largest P-delta moment.
+  const StrengthStation& gov = v.stations[U(v.station)];
+  const float signedMu = Mf[U(v.station)] <= 0.0f ? -gov.MuPDelta : gov.MuPDelta;
+  v.d = signedMu <= 0.0f ? depths.dPrime : depths.d;
+  const float P = cantilever ? Pf[U(kTop)] : gov.Pu;
+  v.Mcr = CrackingMomentOf(problem, v.fr, v.S, v.Ae, P);
+  v.Icr = crackedInertia(signedMu, gov.Pu);
+  v.fa = b > 0.0f && t > 0.0f ? static_cast<float>(gov.Pu / (static_cast<double>(b) * t)) : 0.0f;
+  v.AsMax = RequiredSteel(problem, signedMu, gov.Pu, v.bPrime, v.bEff, v.d, part).AsMax;
+  const NominalMomentResult nm =
+      NominalMoment(problem, v.AsFurnished, v.d, v.bEff, v.bPrime, gov.Pu, part);
+  v.a = nm.a;
+  v.PhiMn = nm.PhiMn;
+  v.PhiVn = static_cast<float>(kShearPhi * 4.0 * std::sqrt(static_cast<double>(w.FmPrime)) * v.Ae);
+  return v;
+}
+
+StrengthDetailGrids StrengthDetailTables(const Problem& problem,
+                                         const StrengthDetailValues& detail) {
+  const UnitText u(problem.units);
+  const auto value = [&](double x, int q) { return TrimLeft(u.Number(x, q)); };
+  StrengthDetailGrids grids;
+  grids.stations.heads = {"No.",
+                          "Dist. From\rBot. (" + u.Label(kLengthLong) + ")",
+                          "Mu\r(" + u.Label(kReportMoment) + ")",
+                          "Pu\r(" + u.Label(kForce) + ")",
+                          "Vu\r(" + u.Label(kForce) + ")",
+                          "Delta ser.\r    ser. (" + u.Label(kDeflection) + ")",
+                          "Delta ult.\r    ult.  (" + u.Label(kDeflection) + ")",
+                          "Mu   (" + u.Label(kReportMoment) + ")"};
+  if (detail.s <= 0.0f) return grids;
+  for (int j = 0; j < kStationCount; ++j) {
+    const StrengthStation& st = detail.stations[U(j)];
+    grids.stations.rows.push_back(
+        {FormatNumber(j, "##0"), value(st.distance, kLengthLong), value(st.Mu, kReportMoment),
+         value(st.Pu, kForce), value(st.Vu, kForce), value(st.DeltaServ, kDeflection),
+         value(st.DeltaUlt, kDeflection), value(st.MuPDelta, kReportMoment)});
+  }
+  const std::string len = u.Label(kLengthShort);
+  const double f = problem.units.Factor(kLengthShort);
+  const std::string small = u.English() ? "" : "0.00 E-00";
+  const auto section = [&](double x, const char* english) {
+    return u.English() ? TrimLeft(FormatWide(x, english)) : FormatNumber(x, small);
+  };
+  auto& rows = grids.properties;
+  rows.push_back({"Effective Width,|b", value(detail.bEff, kLengthShort), len});
+  rows.push_back({"Effect. Core Width,|b'", value(detail.bPrime, kLengthShort), len});
+  rows.push_back(
+      {"Moment of Inertia,|Ig", section(detail.Ig * f * f * f * f, "#####0.0"), len + "^4"});
+  rows.push_back({"Section Modulus,|S", section(detail.S * f * f * f, "####0.00"), len + "^3"});
+  rows.push_back(
+      {"Modulus of Rupture,|fr", value(detail.fr, kMasonryStress), u.Label(kMasonryStress)});
+  rows.push_back(
+      {"Cracking Moment,|Mcr", value(detail.Mcr, kReportMoment), u.Label(kReportMoment)});
+  rows.push_back({"As max.", section(detail.AsMax * f * f, "##0.000"), len + "^2"});
+  rows.push_back({std::string("Axial Limit,  ") + (detail.slender ? "0.05 * f'm" : "0.20 * f'm"),
+                  value((detail.slender ? 0.05 : 0.20) * problem.working.FmPrime, kMasonryStress),
+                  u.Label(kMasonryStress)});
+  rows.push_back({"Axial Stress,|fa", value(detail.fa, kMasonryStress), u.Label(kMasonryStress)});
+  rows.push_back(
+      {"Nominal Moment,|øMn", value(detail.PhiMn, kReportMoment), u.Label(kReportMoment)});
+  rows.push_back({"Nominal Shear,|øVn", value(detail.PhiVn, kForce), u.Label(kForce)});
+  return grids;
+}
+
+void PrintStrengthResults(ReportDocument& document, const Problem& problem,
+                          const AnalysisResults& analysis, const StrengthResults& results,
+                          const MethodReportCall& call) {
+  const int part = call.part;
+  const std::size_t p = PartIndex(part);
+  const WorkingForm& w = problem.working;
+  const UnitText u(problem.units);
+  ReportLines out(document);
+  const int system = problem.units.UnitsType;
+  const bool english = system == 1;
+  const StrengthUnitLines unitLines = UnitLinesOf(system);
+  const auto& bars = problem.units.BarTable;
+  const bool summaryOn =
+      part == kParapet ? call.options[kParapetSummaryOption] : call.options[kMainSummaryOption];
+  const bool casesOn =
+      part == kParapet ? call.options[kParapetLoadCasesOption] : call.options[kMainLoadCasesOption];
+
+  if (summaryOn) {
+    out.Heading("DESIGN LOADS:  (Based On Statics)");
+    out.Line("Design Moment,            Mu = " + u.Value(results.GovMoment[p], kReportMoment));
+    out.Line("Axial Load,               Pu = " + u.Value(results.GovAxial[p], kForce));
+    out.Line("Load Combination             = " + StrengthComboLabel(problem, results.GovCombo[p]));
+    out.Line("Design Shear,             Vu = " + u.Value(results.GovShear[p], kForce));
+    out.Line("Load Combination             = " +
+             StrengthComboLabel(problem, results.GovShearCombo[p]));
+    out.Empty();
+
+    out.Heading("ANALYSIS RESULTS:");
+    out.Line("Design Strip Width                          = " +
+             u.Value(w.StripWidth, kLengthShort));
+    const float nominal = part == kParapet ? w.ParapetThickness : w.WallThickness;
+    out.Line("Actual Wall Thickness,                    t = " +
+             u.Value(nominal - w.NominalMinusActual, kLengthShort));
+    out.Line("Effective Height,                        h' = " +
+             u.Value(results.EffectiveHeight[p] / 12.0, kLengthLong));
+    out.Line("h'/t Ratio                                  = " +
+             FormatWide(results.SlendernessRatio[p], "##0.00"));
+    out.Line(SeismicForceLabel(part) + " " + u.Value(analysis.Seismic.SeismicLoad[p], kLineLoad));
+    PrintMinimumSteel(out, problem);
+    out.Empty();
+    out.Line("Flexure Reduction Factor,                 ø =   0.80");
+    out.Line("Shear Reduction Factor,                   ø =   0.60");
+    out.Line("All. Service Load Deflection,      0.007*h' =" + std::string(" ") +
+             u.Value(results.AllowServiceDeflection[p], kDeflection));
+    out.Empty();
+
+    out.Heading("DESIGN RESULTS:");
+    out.Line("      |-------P-Delta Results--------|");
+    out.Line("      |  Delta      Delta            |");
+    out.Line(" Bar  | Service    Ultimate    Mu    |    øMn        øVn     Bar Spa.");
+    out.Line(unitLines.barTable);
+    const StrengthSummaryTables summary = StrengthSummary(problem, analysis, results, part);
+    // Each value ends under the right edge of its head.
+    constexpr std::array<int, 6> kRightEdges{13, 24, 35, 46, 56, 66};
+    for (const auto& row : summary.bars.rows) {
+      std::string line = "    " + row[0];
+      const bool none = TrimRight(row[6]) == "N/A";
+      if (none) {
+        PlaceLeft(line, 64, "N/A");
+      } else {
+        for (std::size_t c = 0; c < kRightEdges.size(); ++c) {
+          PlaceRight(line, kRightEdges[c], row[c + 1]);
+        }
+      }
+      out.Line(line);
+    }
+    out.Empty();
+    for (const std::string& note : StrengthSpacingNote(w.SeismicCategory, english)) out.Line(note);
+    const std::string sizeNote = StrengthBarSizeNote(w.WallThickness, english);
+    if (!sizeNote.empty()) out.Line(sizeNote);
+  }
+
+  if (!casesOn) return;
+  const int bar = call.choice;
+  if (bar < 0 || U(bar) >= bars.size() || U(bar) >= results.BarSpacing[p].size() ||
+      results.BarSpacing[p][U(bar)] <= 0.0f) {
+    return;
+  }
+  const auto selected = CombinationsOfPart(problem, analysis, part);
+  const std::string len = u.Label(kLengthShort);
+  const double f = problem.units.Factor(kLengthShort);
+  const auto sectionValue = [&](double x, const char* english, int power) {
+    const double shown = x * std::pow(f, power);
+    std::string text;
+    if (u.English()) {
+      text = FormatWide(shown, english);
+    } else if (power == 2) {
+      text = FormatWide(shown, "#####0");  // mm^2, as the steel areas of the bar table
+    } else {
+      text = FormatNumber(shown, "0.00 E-00");
+    }
+    return text + " " + len + "^" + std::to_string(power);
+  };
+  for (int k = 1; k <= kLoadCombinationCount; ++k) {
+    if (!selected[U(k - 1)]) continue;
+    const StrengthDetailValues v = StrengthDetail(problem, analysis, results, k, bar, part);
+    const StrengthDetailGrids grids = StrengthDetailTables(problem, v);
+    document.NewPage();
+    out.Heading(part == kParapet ? "DETAILED RESULTS FOR PARAPET:"
+                                 : "DETAILED RESULTS FOR MAIN WALL:");
+    out.Line("       LOAD COMBINATION :  " + StrengthComboLabel(problem, k));
+    out.Line("           REBAR DESIGN :  " + BarSpacingText(u, bars[U(bar)], v.s));
+    out.Line("FURNISHED AREA OF STEEL :  " + u.Number(v.AsFurnished, kArea, "##0.000") + " " +
+             u.Label(kArea));
+    out.Empty();
+    out.Line(std::string(50, ' ') + "|------P-Delta Results-------|");
+    out.Line("                                                  |  Delta     Delta           |");
+    out.Line("No.  Dist From    Mu        Pu        Vu          | Service   Ultimate    Mu   |");
+    out.Line(unitLines.stationTable);
+    // Each value ends under the right edge of its head.
+    constexpr std::array<int, 7> kRightEdges{12, 22, 31, 41, 57, 67, 78};
+    for (const auto& row : grids.stations.rows) {
+      std::string line = row[0];
+      for (std::size_t c = 0; c < kRightEdges.size(); ++c) {
+        PlaceRight(line, kRightEdges[c], row[c + 1]);
+      }
+      out.Line(line);
+    }
+    out.Empty();
+
+    out.Heading("WALL AND MATERIAL PROPERTIES:");
+    out.Line("Effective Flange Width                bf =  " + u.Value(v.bf, kLengthShort));
+    out.Line("Effective Grouted Core Width,         b' =  " + u.Value(v.bPrime, kLengthShort));
+    out.Line("Depth to c. g. Steel                   d =  " + u.Value(v.d, kLengthShort));
+    out.Line("Modulus of Rupture,                   fr = " + u.Value(v.fr, kMasonryStress));
+    out.Line("Gross Moment of Inertia,              Ig =  " + sectionValue(v.Ig, "#####0.0", 4));
+    out.Line("Section Modulus,              S = 2*Ig/t =  " + sectionValue(v.S, "####0.00", 3));
+    out.Line(std::string(problem.entry.UseAxialMcr ? "Cracking Moment,     Mcr = (fr + P/Ae)*S ="
+                                                   : "Cracking Moment,            Mcr = fr * S =") +
+             " " + u.Value(v.Mcr, kReportMoment));
+    out.Empty();
+
+    out.Heading("ANALYSIS RESULTS AT MAXIMUM FORCES:");
+    out.Line(std::string(v.slender ? "Allowable Axial Limit,     Fa = 0.05*f'm = "
+                                   : "Allowable Axial Limit,     Fa = 0.20*f'm = ") +
+             u.Value((v.slender ? 0.05 : 0.20) * w.FmPrime, kMasonryStress));
+    out.Line("Axial Stress,              fa = Pu/Ag    = " + u.Value(v.fa, kMasonryStress));
+    out.Line("Minimum Area of Steel                    =  " + sectionValue(v.AsMin, "##0.000", 2));
+    out.Line("Maximum Area of Steel, (IBC 2108.9.2.13) =  " +
+             (v.AsMax >= kUnlimitedSteel ? std::string("No Limit")
+                                         : sectionValue(v.AsMax, "##0.000", 2)));
+    out.Line("Depth of Compression Block,            a =  " + u.Value(v.a, kLengthShort));
+    out.Line("Cracked Moment of Inertia,           Icr =  " + sectionValue(v.Icr, "#####0.0", 4));
+    out.Line("Nominal Moment Capacity,             øMn =" + std::string(" ") +
+             u.Value(v.PhiMn, kReportMoment));
+    out.Line("Nominal Shear, see IBC 2000 2108.9.3.5.2 = " + u.Value(v.PhiVn, kForce));
+  }
+}
+
+}  // namespace calvix

@@ -1,0 +1,125 @@
+// Result tables and report sections of the working-stress designs ("ACI" and
+// "IBC-W"): the summary, bar-table and detail tables that the results window
+// shows, and the report of one wall part of a reinforced or an unreinforced
+// wall with its character interaction diagrams. Nothing here changes a design
+// result; every value is shown in the display unit of its quantity.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "analysis/load_analysis.h"
+#include "design/reinforced_design.h"
+#include "design/unreinforced_design.h"
+#include "model/problem.h"
+#include "reports/report_driver.h"
+#include "reports/report_format.h"
+
+namespace calvix {
+
+// The stress-increase factor k of the working-stress tables: 1.0 for
+// combination 1, StressIncreaseFactor otherwise; and its printed text, "4/3"
+// when the factor is at least 1.01 and the combination is not 1, else "1.0".
+float StressFactorOf(const Problem& problem, int combination);
+std::string StressFactorText(const Problem& problem, int combination);
+
+// The dimension rows every summary starts with: heights, thicknesses, steel
+// depths, strip width, material and design method ("ACI 530-99" or "IBC 2000
+// Working Stress"; `unreinforcedMethod` gives "ACI 99 Working Stress " /
+// "IBC 2000 Working Stress ").
+std::vector<ResultRow> DimensionRows(const Problem& problem, bool unreinforcedMethod);
+
+// --- Reinforced walls ---------------------------------------------------
+
+struct ReinforcedSummary {
+  std::vector<ResultRow> rows;  // dimensions, then the design values of the part
+  ResultGrid bars;              // one row per bar of the bar table
+};
+
+ReinforcedSummary BuildReinforcedSummary(const Problem& problem, const AnalysisResults& analysis,
+                                         const ReinforcedResults& results, int part);
+
+// The detail of one bar at its spacing.
+struct ReinforcedDetail {
+  int bar = 0;
+  float s = 0;            // spacing (in); 0: the bar has none
+  float AsFurnished = 0;  // StripWidth · bar area / s (in^2)
+  float AsMin = 0;        // MinSteelRatio · StripWidth · t (in^2)
+  StripSection section;   // bf, bEff, b', Ae, Ig, S, r, h'/r, Fa
+  // Allowables of combinations 1..5 (index k − 1), increased for k >= 2.
+  std::array<WorkingStresses, kLoadCombinationCount> allow{};
+};
+
+ReinforcedDetail ComputeReinforcedDetail(const Problem& problem, const ReinforcedResults& results,
+                                         int bar, int part);
+
+struct WorkingStressDetailTables {
+  ResultGrid stations;  // stations 0..10
+  std::vector<ResultRow> properties;
+};
+
+// Station table of combination k (1..5) and the property rows of the detail.
+WorkingStressDetailTables BuildReinforcedDetail(const Problem& problem,
+                                                const AnalysisResults& analysis,
+                                                const ReinforcedDetail& detail, int part, int k);
+
+// The character interaction diagrams of bar `bar` at spacing s (nothing when
+// s is 0): one for dead and live load only, one with the allowables increased
+// for wind or seismic load, each on a new page.
+void PrintInteractionDiagram(ReportDocument& document, const Problem& problem,
+                             const AnalysisResults& analysis, float s, int bar, int part);
+
+// The report section of a reinforced wall part with bar `bar` detailed.
+void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
+                            const AnalysisResults& analysis, const ReinforcedResults& results,
+                            const MethodReportCall& call);
+
+// --- Unreinforced walls -------------------------------------------------
+
+struct UnreinforcedSummary {
+  std::vector<ResultRow> rows;
+  ResultGrid cases;  // one row per grouting case
+};
+
+UnreinforcedSummary BuildUnreinforcedSummary(const Problem& problem,
+                                             const AnalysisResults& analysis,
+                                             const UnreinforcedResults& results, int part);
+
+// The station-by-station check of one grouting case for one combination.
+struct UnreinforcedStation {
+  float distance = 0;  // from the base of the part (ft)
+  float M = 0, P = 0, V = 0;
+  float fa = 0, fb = 0, ft = 0, csi = 0;
+  std::string verdict;
+};
+
+struct UnreinforcedDetail {
+  int groutCase = 0;
+  GroutCaseSection section;
+  // Allowables of combinations 1..5, increased for k >= 2.
+  std::array<float, kLoadCombinationCount> Fa{}, Fb{}, Ft{}, Fv{};
+  // [k − 1][station]; filled for the selected combinations.
+  std::array<std::array<UnreinforcedStation, kStationCount>, kLoadCombinationCount> stations{};
+};
+
+UnreinforcedDetail ComputeUnreinforcedDetail(const Problem& problem,
+                                             const AnalysisResults& analysis,
+                                             const UnreinforcedResults& results, int groutCase,
+                                             int part);
+
+WorkingStressDetailTables BuildUnreinforcedDetail(const Problem& problem,
+                                                  const UnreinforcedDetail& detail, int part,
+                                                  int k);
+
+void PrintUnreinforcedResults(ReportDocument& document, const Problem& problem,
+                              const AnalysisResults& analysis, const UnreinforcedResults& results,
+                              const MethodReportCall& call);
+
+// The load combinations the design of a part took part in: the engineer's
+// selection less those the per-part filter switches off.
+std::array<bool, kLoadCombinationCount> CombinationsOfPart(const Problem& problem,
+                                                           const AnalysisResults& analysis,
+                                                           int part);
+
+}  // namespace calvix
