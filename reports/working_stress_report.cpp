@@ -271,6 +271,10 @@ namespace {
 constexpr int kPlotRows = 45;
 constexpr int kPlotZeroColumn = 9;  // column of zero moment (1-based)
 constexpr int kPlotWidth = 60;      // columns from zero moment to the largest moment
+// With two curves the negative capacity is printed left of the positive one;
+// both move right by this much so that they stay clear of the plot, which
+// reaches column 9 + 60 = 69.
+constexpr int kTwoCurveShift = 6;
 
 // The capacity of a curve at an axial level: the points are scanned from the
 // last for the first whose load is at or above the level, and the moment is
@@ -393,13 +397,13 @@ void PrintInteractionDiagram(ReportDocument& document, const Problem& problem,
 
     if (twoCurves) {
       std::string head;
-      Write(head, 68, "Moment");
+      Write(head, 68 + kTwoCurveShift, "Moment");
       out.Line(head);
       head = " Axial";
-      Write(head, 67, "Neg.  Pos.");
+      Write(head, 67 + kTwoCurveShift, "Neg.  Pos.");
       out.Line(head);
       head = "-------";
-      Write(head, 67, "----------");
+      Write(head, 67 + kTwoCurveShift, "----------");
       out.Line(head);
     } else {
       std::string head = " Axial";
@@ -431,8 +435,12 @@ void PrintInteractionDiagram(ReportDocument& document, const Problem& problem,
       const int applied = AppliedColumn(analysis, p, combinations, level, Mmax);
       if (applied > 8) Mark(row, applied, 'o');
       if (r % 2 == 1) {
-        if (twoCurves) Write(row, 66, u.Number(mNeg, kMoment, "####0"));
-        Write(row, 72, u.Number(mPos, kMoment, "####0"));
+        if (twoCurves) {
+          Write(row, 66 + kTwoCurveShift, u.Number(mNeg, kMoment, "####0"));
+          Write(row, 72 + kTwoCurveShift, u.Number(mPos, kMoment, "####0"));
+        } else {
+          Write(row, 72, u.Number(mPos, kMoment, "####0"));
+        }
       }
       out.Line(TrimRight(row));
     }
