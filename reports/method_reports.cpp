@@ -24,9 +24,7 @@ ReportHooks MethodReportHooks(const Problem& problem, const AnalysisResults& ana
   return hooks;
 }
 
-int FirstReportChoice(const Problem& problem, const DesignResults& design, DesignRun run,
-                      int part) {
-  (void)problem;
+int FirstReportChoice(const DesignResults& design, DesignRun run, int part) {
   const std::size_t p = PartIndex(part);
   const std::vector<float>* spacings = nullptr;
   if (run == DesignRun::Strength) spacings = &design.strength.BarSpacing[p];
@@ -45,8 +43,8 @@ ReportRequest CommandLineReportRequest(const Problem& problem, const DesignResul
                      kParapetSummaryOption, kParapetLoadCasesOption}) {
     request.options.Set(option, true);
   }
-  request.mainChoice = FirstReportChoice(problem, design, run, kMainWall);
-  request.parapetChoice = FirstReportChoice(problem, design, run, kParapet);
+  request.mainChoice = FirstReportChoice(design, run, kMainWall);
+  request.parapetChoice = FirstReportChoice(design, run, kParapet);
   request.reinforced = run != DesignRun::Unreinforced;
   return request;
 }

@@ -21,7 +21,7 @@ ReportHooks MethodReportHooks(const Problem& problem, const AnalysisResults& ana
 // wall, 2 parapet): the first bar row with an accepted spacing for a
 // reinforced or strength design (0 when none has one), the first grouting
 // case for an unreinforced design.
-int FirstReportChoice(const Problem& problem, const DesignResults& design, DesignRun run, int part);
+int FirstReportChoice(const DesignResults& design, DesignRun run, int part);
 
 // The report the command line writes: options 1, 3, 4, 5 and 6 on (the wall
 // picture is printer-only), the first choice of each part.

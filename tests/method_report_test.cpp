@@ -313,5 +313,27 @@ TEST(MethodReportTest, TheStationCheckOfAnUnreinforcedWall) {
                                                                "-33", "-3.14", "0.034", "O.K."}));
 }
 
+// The command line details, per part, the first entry the print dialog lists:
+// the first bar with an accepted spacing, or the first grouting case.
+TEST(MethodReportTest, TheCommandLineReportDetailsTheFirstListedChoice) {
+  SolvedExample example("cmu-bearing-wall.cxl");
+  DesignResults design = example.design;
+  design.reinforced.BarSpacing[0][0] = 0.0f;  // #3 without a spacing
+  design.reinforced.BarSpacing[1][0] = 0.0f;
+  design.reinforced.BarSpacing[1][1] = 0.0f;
+  const ReportRequest request =
+      CommandLineReportRequest(example.problem(), design, DesignRun::Reinforced);
+  EXPECT_EQ(request.mainChoice, 1);
+  EXPECT_EQ(request.parapetChoice, 2);
+  EXPECT_TRUE(request.reinforced);
+  for (int option = 1; option <= kReportOptionCount; ++option) {
+    EXPECT_EQ(request.options[option], option != kWallPictureOption) << option;
+  }
+  const ReportRequest unreinforced =
+      CommandLineReportRequest(example.problem(), design, DesignRun::Unreinforced);
+  EXPECT_EQ(unreinforced.mainChoice, 0);
+  EXPECT_FALSE(unreinforced.reinforced);
+}
+
 }  // namespace
 }  // namespace calvix
