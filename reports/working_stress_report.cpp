@@ -485,8 +485,8 @@ void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
              : system == 2 ? " Bar     Fa, MPa      fv, MPa    @ Axial Load    Bar Spa."
                            : " Bar     Fa, Kg/cm²  fv, Kg/cm²  @ Axial Load    Bar Spa.");
     std::string units = "Size";
-    PlaceLeft(units, 33,
-              "(P=" + TrimLeft(u.Number(results.GovAxial[p], kForce)) +
+    PlaceLeft(units, 31,
+              "  (P=" + u.Number(results.GovAxial[p], kForce) +
                   (system == 1   ? " lb)"
                    : system == 2 ? " N)"
                                  : " Kg)"));
