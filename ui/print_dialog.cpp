@@ -262,10 +262,11 @@ void PrintDialog::done(int result) {
   QDialog::done(result);
 }
 
-void RunPrintDialog(QWidget* parent, Session& session, PrintDialogState& state, PrintJob job) {
-  if (!CheckPrintable(session)) return;
+bool RunPrintDialog(QWidget* parent, Session& session, PrintDialogState& state, PrintJob job) {
+  if (!CheckPrintable(session)) return false;
   PrintDialog dialog(parent, session, state, std::move(job));
   dialog.exec();
+  return true;
 }
 
 }  // namespace calvix

@@ -105,7 +105,7 @@ class PrintDialog : public QDialog {
 
 // The print command (PrintFile): refuses a problem that is not designed with
 // the "Print Error..." message and opens no dialog; otherwise runs the dialog
-// modally.
-void RunPrintDialog(QWidget* parent, Session& session, PrintDialogState& state, PrintJob job);
+// modally. Returns whether the dialog was shown.
+bool RunPrintDialog(QWidget* parent, Session& session, PrintDialogState& state, PrintJob job);
 
 }  // namespace calvix

@@ -52,6 +52,7 @@ struct SolvedExample : StartedSession {
     EXPECT_TRUE(outcome.designed) << name;
     platform.messages.clear();
     platform.pointer.clear();
+    platform.dialogs.clear();
   }
 
   AnalysisResults analysis;
