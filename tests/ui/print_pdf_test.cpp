@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "reports/method_reports.h"
 #include "reports/report_destinations.h"
 #include "reports/report_driver.h"
 #include "tests/ui/print_test_support.h"
@@ -128,6 +129,26 @@ TEST(PrintPdfTest, InputDataOnPaperReadsAsTheTextReport) {
   EXPECT_EQ(report.pdfPages[1][5], "TIME: 09:41 AM Page: 2");
   EXPECT_EQ(report.pdfPages[1][7], "WIND LOADS:");
   EXPECT_EQ(report.pdfPages[1].back(), "RESULTS OF PART 2");
+}
+
+// The whole report of each design method with every text option on: the
+// method reports, their tables and character diagrams read the same on paper.
+TEST(PrintPdfTest, WholeReportsOfEachMethodReadAsTheTextReports) {
+  for (const char* name : {"cmu-bearing-wall.cxl", "ibc-strength-wall.cxl"}) {
+    SolvedExample example(name, true);
+    const ReportRequest request =
+        CommandLineReportRequest(example.problem(), example.design, example.outcome.design);
+    const ReportHooks hooks =
+        MethodReportHooks(example.problem(), example.analysis, example.design);
+    const PrintedReport report = PrintBoth(example, request, hooks, PagePicture{});
+    std::vector<std::string> printed;
+    for (const auto& page : report.pdfPages) {
+      EXPECT_EQ(page.front(), "Calvix: MASONRY WALL ANALYSIS AND DESIGN") << name;
+      printed.insert(printed.end(), page.begin(), page.end());
+    }
+    EXPECT_GT(report.pdfPages.size(), 3u) << name;
+    EXPECT_EQ(printed, report.textLines) << name;
+  }
 }
 
 TEST(PrintPdfTest, WallPicturePrintsOnItsOwnPageUnderTheHeader) {
