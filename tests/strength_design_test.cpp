@@ -786,6 +786,26 @@ TEST(StrengthGoverningForcesTest, ShearIsSearchedOverEveryCombination) {
   EXPECT_NEAR(-410.0833, g.Shear, 1e-3);
 }
 
+TEST(StrengthDesignTest, ServiceDeflectionOfEveryCombinationIsChecked) {
+  // The slender wall that fails on deflection under wind (code 4 above),
+  // analysed with every combination and then designed with the wind
+  // combinations switched off: the governing forces come from the seismic
+  // combinations, but the service deflections of all five combinations are
+  // still checked. The seismic moment (10 % of 60 psf: 1.0·6·20²/8 = 300
+  // ft-lb at mid-height) alone would pass with the largest bar; the wind
+  // deflections still fail at every spacing: code 4 again.
+  Problem p =
+      MakeWall({.H = 20, .T = 6, .c = 2.8125f, .ww = 60, .wind = 18, .ts = 1.0f, .solid = false});
+  const AnalysisResults a = AnalyseLoads(p);
+  p.entry.LoadCombSelected = {1, 0, 1, 0, 1};
+  StrengthResults r;
+  int16_t code = -1;
+  StrengthDesign(p, a, r, code, kMainWall);
+  EXPECT_EQ(3, r.GovCombo[0]);
+  EXPECT_NEAR(300.0, r.GovMoment[0], 0.01);
+  EXPECT_EQ(4, code);
+}
+
 TEST(StrengthGoverningForcesTest, RecordsTheFirstOrderMomentWithItsSign) {
   // Cantilever D: the base moment is negative and is kept so, with the
   // negative-moment depth d' = 7.625 − 3.8125.
