@@ -907,10 +907,10 @@ TEST(StrengthDesignTest, SelectionIsRestoredAndResultsAreFinite) {
 //   def asmax(w, be, bp, d, P):
 //       aP = P/(.8*w.fm*be)
 //       if aP > w.ts: aP = (P - .8*w.fm*be*w.ts)/(.8*w.fm*bp) + w.ts
-//       cP = aP/.8; cb = d*.0025*w.m*w.Es/(.0025*w.m*w.Es + 1.3*w.fy)
+//       cP = aP/.8; cb = d*72500*w.m/(72500*w.m + 1.3*w.fy)
 //       if d <= cP: return 10.
 //       if cP > w.ts: return (.8*w.fm*(w.ts*be + (.8*cb - w.ts)*bp) + P)/(1.25*w.fy)
-//       return P/(1.25*w.fy) + .8*w.fm*be*.8*cb/(1.25*w.fy)
+//       return P/(1.25*w.fy) + be*d*(.512*w.fm/w.fy)*(w.m*55769/(w.fy + w.m*55769))
 //
 //   def pdelta(M, P, Wt, d0, dm0, Mcr, Ig, Icr, Ib, floor, cant, length, station):
 //       if not cant and station in (0, 10): return abs(M), 0.
@@ -926,6 +926,6 @@ TEST(StrengthDesignTest, SelectionIsRestoredAndResultsAreFinite) {
 //
 //   Per bar, from s0 down by one module: flexure passes when
 //   As > As0, As < As,max and øMn(As) >= |Mu| (Mu = P-delta of the first-order
-//   governing moment with this bar's section); then every selected
-//   combination's service deflection at its candidate stations must stay
+//   governing moment with this bar's section); then the service deflection
+//   of each of the five combinations at its candidate stations must stay
 //   within 0.007·h', and øVn = 0.6·4·√f'm·Ae must exceed |Vu|.
