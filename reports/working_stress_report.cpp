@@ -17,8 +17,6 @@ constexpr std::size_t U(int i) {
   return static_cast<std::size_t>(i);
 }
 
-const std::string kEnd(kLineEndMark);
-
 // Two label/value lines whose values end in the same column.
 std::array<std::string, 2> EndAligned(const std::string& label1, const std::string& value1,
                                       const std::string& label2, const std::string& value2) {
