@@ -703,8 +703,9 @@ void StrengthDesign(Problem& problem, const AnalysisResults& analysis, StrengthR
       } else {
         float deltaServ = 0.0f;
         deflectionOk = ServiceDeflectionPasses(problem, analysis, c, x, Mcr, gov, deltaServ);
-        const double phiVn = phiVnFactor * x.Ae;
-        results.BarPhiVn[p][bi] = static_cast<float>(phiVn);
+        // The stored single-precision capacity is the one checked.
+        const float phiVn = static_cast<float>(phiVnFactor * x.Ae);
+        results.BarPhiVn[p][bi] = phiVn;
         shearOk = ShearAdequate(phiVn, gov.Shear);
         if (!deflectionOk) s -= c.module;
         if (!shearOk) s -= c.module;
