@@ -313,6 +313,33 @@ TEST(MethodReportTest, TheStationCheckOfAnUnreinforcedWall) {
                                                                "-33", "-3.14", "0.034", "O.K."}));
 }
 
+TEST(MethodReportTest, TheReinforcedDetailTablesOfTheResultsWindow) {
+  SolvedExample example("cmu-bearing-wall.cxl");
+  const ReinforcedDetail detail =
+      ComputeReinforcedDetail(example.problem(), example.design.reinforced, 0, kMainWall);
+  EXPECT_EQ(detail.s, 16.0f);
+  // #3 (0.11 in^2) at 16 in on the 48 in strip: As = 48·0.11/16 = 0.33 in^2;
+  // minimum 0.0007·48·7.625 = 0.2562 in^2.
+  EXPECT_NEAR(detail.AsFurnished, 0.33f, 1e-6f);
+  EXPECT_NEAR(detail.AsMin, 0.2562f, 1e-4f);
+  // Combination 2 (wind) has the allowables increased by 4/3.
+  EXPECT_NEAR(detail.allow[1].Fa, detail.section.Fa * 4.0f / 3.0f, 1e-3f);
+  const auto tables =
+      BuildReinforcedDetail(example.problem(), example.analysis, detail, kMainWall, 2);
+  EXPECT_EQ(tables.stations.heads[1], "Dist. From\rBot. (ft)");
+  ASSERT_EQ(tables.stations.rows.size(), 11u);
+  // Station 6 is 16·(10 − 6)/10 = 6.40 ft above the base.
+  EXPECT_EQ(tables.stations.rows[6][0], "  6");
+  EXPECT_EQ(tables.stations.rows[6][1], "6.40");
+  EXPECT_EQ(tables.stations.rows[10][1], "0.00");
+  const ResultRow& fa = tables.properties[7];
+  EXPECT_EQ(fa.label, "Adj. Fa =  4/3 * Fa");
+  EXPECT_EQ(fa.value, FormatNumber(detail.allow[1].Fa, "###0.00"));
+  EXPECT_EQ(fa.unit, "psi");
+  EXPECT_EQ(tables.properties[2].label, "Solid Masonry Area,|Ae");
+  EXPECT_EQ(tables.properties[2].unit, "in^2");
+}
+
 // The command line details, per part, the first entry the print dialog lists:
 // the first bar with an accepted spacing, or the first grouting case.
 TEST(MethodReportTest, TheCommandLineReportDetailsTheFirstListedChoice) {
