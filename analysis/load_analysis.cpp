@@ -556,10 +556,12 @@ AnalysisResults AnalyseLoads(const Problem& problem) {
     MemberDeflections& d = r.Deflections[PartIndex(kMainWall)];
     d.Step = w.WallHeight / static_cast<double>(kWallMomentIntervals);
     d.FlexuralStiffness = GrossFlexuralStiffness(problem, kMainWall);
-    if (!e.Cantilever && e.SupportType != "Fixed") {
+    if (!e.Cantilever) {
       // The base turns as far as its fixity lets it: the whole simple-span
-      // rotation when pinned, (100 − PercentFixed) % of it when partially
-      // fixed, none when fixed (whatever PercentFixed a file holds).
+      // rotation when pinned, (100 − PercentFixed) % of it otherwise, none
+      // when fixed (PercentFixed 100). The fixity is the one the statics
+      // used for the base moment, so that the top support stays closed also
+      // for a file holding "Fixed" with another PercentFixed.
       const auto simple = SimpleSpanBaseRotations(loads, wallSeismic, parapetSeismicMoment,
                                                   parapetWindMoment, d.FlexuralStiffness);
       for (size_t c = 0; c < simple.size(); ++c)

@@ -190,17 +190,23 @@ TEST(WallDeflection, PartialFixityHalvesTheBaseRotation) {
   EXPECT_NEAR(curve[0], 0.0, kTolerance * curve[20]);
 }
 
-TEST(WallDeflection, FixedBaseNeverTurns) {
-  // A file may hold "Fixed" with a PercentFixed other than 100: the base of
-  // a fixed wall still does not turn, θ0 = 0 for every curve (only
-  // "Partially Fixed" scales the simple-span rotation).
+TEST(WallDeflection, FixityOfAFixedBaseFollowsTheStatics) {
+  // A file may hold "Fixed" with a PercentFixed other than 100. The statics
+  // take the base moment times PercentFixed / 100, so the base rotation takes
+  // the rest of the simple-span rotation: with 0 % the wall is a simple span
+  // (θ0 = wL³/(24EI), 5/384 at mid-height) and its pinned top stays at zero.
   Problem p = StrengthProblem();
   AddWind(p, "W", 20, 0, 10);
   p.entry.SupportType = "Fixed";
-  p.entry.PercentFixed = 50;
+  p.entry.PercentFixed = 0;
   const AnalysisResults r = AnalyseLoads(p);
-  for (double theta : r.Deflections[0].BaseRotation) EXPECT_EQ(0.0, theta);
-  EXPECT_EQ(0.0f, r.Deflections[0].Curves[kWindDeflection][40]);
+  const double ei = GrossFlexuralStiffness(p, kMainWall);
+  const double theta = 144.0 * 20 * 1000 / (24.0 * ei);
+  EXPECT_NEAR(r.Deflections[0].BaseRotation[kWindDeflection], theta, 1e-9 * theta);
+  const auto& wind = r.Deflections[0].Curves[kWindDeflection];
+  const double expected = 5.0 / 384.0 * Unit(p, 20, 10);
+  EXPECT_NEAR(wind[20], expected, kTolerance * expected);
+  EXPECT_NEAR(wind[0], 0.0, kTolerance * expected);
 }
 
 // Loads that exercise every curve of a supported wall, with and without a
