@@ -36,8 +36,8 @@ int FirstReportChoice(const DesignResults& design, DesignRun run, int part) {
   return 0;
 }
 
-ReportRequest CommandLineReportRequest(const Problem& problem, const DesignResults& design,
-                                       DesignRun run) {
+ReportRequest CommandLineReportRequest([[maybe_unused]] const Problem& problem,
+                                       const DesignResults& design, DesignRun run) {
   ReportRequest request;
   for (int option : {kInputDataOption, kMainSummaryOption, kMainLoadCasesOption,
                      kParapetSummaryOption, kParapetLoadCasesOption}) {

@@ -246,22 +246,43 @@ StrengthDetailValues StrengthDetail(const Problem& problem, const AnalysisResult
     }
     v.station = kBase;
   } else {
-    // A wall supported top and bottom: the P-delta iteration at each station
-    // with the cracked inertia of that station's moment sign and axial load.
+    // A wall supported top and bottom. The P-delta iteration runs at the
+    // station of the largest first-order deflection; its amplification of
+    // the deflection carries over to the other stations along the
+    // first-order curve, and each station's moment takes its own axial load
+    // through its deflection: Mu = |M| + P·δ/12. (Iterating at every station
+    // on its own would divide by a moment near zero at a point of
+    // contraflexure of a fixed base and run away there.)
+    int ref = -1;
+    float largest = 0.0f;
+    for (int j = 0; j < kStationCount; ++j) {
+      if (std::fabs(Df[U(j)]) > largest) {
+        largest = std::fabs(Df[U(j)]);
+        ref = j;
+      }
+    }
+    double ultRatio = 0.0;
+    double servRatio = 0.0;
+    PDeltaResult ultRef;
+    if (ref >= 0) {
+      const std::size_t r = U(ref);
+      const float Icr = crackedInertia(Mf[r], Pf[r]);
+      const float Mcr = CrackingMomentOf(problem, v.fr, v.S, v.Ae, Pf[r]);
+      ultRef = PDeltaSupported(problem, Mf[r], Pf[r], Df[r], ref, Mcr, v.Ig, Icr);
+      const PDeltaResult serv = PDeltaSupported(problem, Ms[r], Ps[r], Ds[r], ref, Mcr, v.Ig, Icr);
+      ultRatio = ultRef.Delta / std::fabs(static_cast<double>(Df[r]));
+      if (Ds[r] != 0.0f) servRatio = serv.Delta / std::fabs(static_cast<double>(Ds[r]));
+    }
     float best = -1.0f;
     for (int j = 0; j < kStationCount; ++j) {
       StrengthStation& st = v.stations[U(j)];
-      const float Icr = crackedInertia(Mf[U(j)], Pf[U(j)]);
-      const float Mcr = CrackingMomentOf(problem, v.fr, v.S, v.Ae, Pf[U(j)]);
-      const PDeltaResult ult =
-          PDeltaSupported(problem, Mf[U(j)], Pf[U(j)], Df[U(j)], j, Mcr, v.Ig, Icr);
-      const PDeltaResult serv =
-          PDeltaSupported(problem, Ms[U(j)], Ps[U(j)], Ds[U(j)], j, Mcr, v.Ig, Icr);
-      st.MuPDelta = ult.Mu;
-      st.DeltaUlt = ult.Delta;
-      st.DeltaServ = serv.Delta;
-      if (ult.Mu > best) {
-        best = ult.Mu;
+      st.DeltaUlt = static_cast<float>(std::fabs(static_cast<double>(Df[U(j)])) * ultRatio);
+      st.DeltaServ = static_cast<float>(std::fabs(static_cast<double>(Ds[U(j)])) * servRatio);
+      st.MuPDelta = j == ref ? ultRef.Mu
+                             : static_cast<float>(std::fabs(static_cast<double>(st.Mu)) +
+                                                  static_cast<double>(st.Pu) * st.DeltaUlt / 12.0);
+      if (st.MuPDelta > best) {
+        best = st.MuPDelta;
         v.station = j;
       }
     }

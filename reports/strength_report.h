@@ -55,11 +55,14 @@ struct StrengthDetailValues {
 };
 
 // Recomputes, for combination k, the per-station second-order moments and
-// deflections with the section of bar `bar` at its spacing (P-delta of a wall
-// supported top and bottom at each station; for a cantilever or a parapet
-// the base value of the cantilever routine, its moment magnification and tip
-// deflection spread over the stations by the first-order curves), and the
-// section values at the station of the largest P-delta moment.
+// deflections with the section of bar `bar` at its spacing, and the section
+// values at the station of the largest P-delta moment. The P-delta routines
+// run once per combination: for a wall supported top and bottom at the
+// station of the largest first-order deflection, for a cantilever or a
+// parapet at the base; the deflections of the other stations follow the
+// first-order curves with the same amplification, and their moments take
+// their axial loads through them (a supported wall) or the base's moment
+// magnification (a cantilever).
 StrengthDetailValues StrengthDetail(const Problem& problem, const AnalysisResults& analysis,
                                     const StrengthResults& results, int k, int bar, int part);
 
