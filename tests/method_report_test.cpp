@@ -340,6 +340,42 @@ TEST(MethodReportTest, TheReinforcedDetailTablesOfTheResultsWindow) {
   EXPECT_EQ(tables.properties[2].unit, "in^2");
 }
 
+// A fixed base gives the wind combination a point of contraflexure, where the
+// first-order moment is near zero but the wall has moved: the detail carries
+// the amplification of the station of largest deflection there instead of
+// iterating on a moment of almost nothing.
+TEST(MethodReportTest, TheStrengthDetailStaysBoundedAtAPointOfContraflexure) {
+  SolvedExample example("clay-library-wall-fixed.cxl");
+  const int bar = 0;
+  const StrengthDetailValues v = StrengthDetail(example.problem(), example.analysis,
+                                                example.design.strength, 2, bar, kMainWall);
+  ASSERT_GT(v.s, 0.0f);
+  const auto& f = example.analysis.FactoredDeflection[0][1];
+  int ref = 0;
+  for (int j = 0; j < kStationCount; ++j) {
+    if (std::fabs(f[static_cast<std::size_t>(j)]) > std::fabs(f[static_cast<std::size_t>(ref)])) {
+      ref = j;
+    }
+  }
+  const double ratio = v.stations[static_cast<std::size_t>(ref)].DeltaUlt /
+                       std::fabs(f[static_cast<std::size_t>(ref)]);
+  EXPECT_GE(ratio, 1.0);  // P-delta only adds deflection
+  for (int j = 0; j < kStationCount; ++j) {
+    SCOPED_TRACE(j);
+    const StrengthStation& st = v.stations[static_cast<std::size_t>(j)];
+    // δ = |δ first order|·ratio; Mu = |M| + P·δ/12 off the reference station.
+    EXPECT_NEAR(st.DeltaUlt, std::fabs(f[static_cast<std::size_t>(j)]) * ratio, 1e-5);
+    if (j != ref) EXPECT_NEAR(st.MuPDelta, std::fabs(st.Mu) + st.Pu * st.DeltaUlt / 12.0, 0.01);
+    EXPECT_LE(st.DeltaUlt, v.stations[static_cast<std::size_t>(ref)].DeltaUlt);
+  }
+  // Station 8 (2.8 ft up): M = −2.43 ft-lb, P = 13093 lb; the wall there has
+  // moved only a few thousandths of an inch, so Mu stays within a few ft-lb
+  // of M (an iteration there on its own ran away to hundreds of inches).
+  EXPECT_NEAR(v.stations[8].Mu, -2.43f, 0.01f);
+  EXPECT_LT(v.stations[8].DeltaUlt, 0.05f);
+  EXPECT_LT(v.stations[8].MuPDelta, 2.43f + 13093.0f * 0.05f / 12.0f);
+}
+
 // The command line details, per part, the first entry the print dialog lists:
 // the first bar with an accepted spacing, or the first grouting case.
 TEST(MethodReportTest, TheCommandLineReportDetailsTheFirstListedChoice) {
