@@ -92,6 +92,12 @@ TEST(NeutralAxisSearchTest, FlangedSectionBlockIntoTheCore) {
   ASSERT_TRUE(r.Found());
   EXPECT_NEAR(1.593137, r.a, 4e-6);
   EXPECT_LT(std::fabs(r.forces.residual), 0.01);
+  // Plain false position from the bracket 0.001 .. 7.624 (run by hand in a
+  // short script): the first point, 2.5205, lies beyond the root, after which
+  // the upper end stays put and the lower end creeps up; the 43rd point,
+  // 1.593133472, leaves a residual of −0.0096 lb.
+  EXPECT_EQ(43, r.Iterations);
+  EXPECT_NEAR(1.593133472236287, r.a, 1e-12);
   EXPECT_NEAR(19125, r.forces.Cf, 1e-3);
   EXPECT_NEAR(875, r.forces.Cw, 1e-2);
 }
