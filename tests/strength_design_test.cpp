@@ -311,6 +311,24 @@ TEST(CrackedInertiaTest, CompressionReachingTheFarShellIsUncracked) {
   EXPECT_NEAR(443.322, r.Icr, 1e-3);
 }
 
+TEST(CrackedInertiaTest, HeavySteelInAHollowStripMayExceedIg) {
+  // Partially grouted strip, bEff = 12, b' = 2, steel 2.0 in² at d = 6.125,
+  // P = 0: a = 4.385891 (c = 5.159872, short of t − ts = 6.375), web
+  // c − ts = 3.909872; ȳ = (21.48·2·6.125 + 12·1.25²/2 + 3.909872·2·3.204936)
+  //   /(42.96 + 15 + 7.819744) = 297.566778/65.779744 = 4.523684;
+  // Icr = 1.953125 + 15·3.898684² + 2·3.909872³/12 + 7.819744·1.318748²
+  //     + 21.48·(2·1.601316² + 4/(4π))
+  //     = 1.953 + 227.996 + 9.962 + 13.599 + 116.996 = 370.506 in⁴,
+  // above Ig = 2·7.625³/12 + 2·(10·1.25³/12 + 10·1.25·3.1875²) = 331.146 in⁴:
+  // the transformed steel is stiffer than the hollow gross section, and the
+  // value stands.
+  const Problem p = MakeWall({.solid = false});
+  const CrackedInertiaResult r = CrackedInertia(p, 2.0f, 6.125f, 12, 2, 0, kMainWall);
+  EXPECT_NEAR(5.159872, r.c, 1e-5);
+  EXPECT_NEAR(370.506, r.Icr, 2e-3);
+  EXPECT_NEAR(331.146, GrossInertia(p, 2, 12, 7.625f), 1e-3);
+}
+
 TEST(RequiredSteelTest, LimitsOfASolidStrip) {
   const Problem p = MakeWall({});
   // Mu = 2049.11 ft-lb, Pu = 1565 lb, b = bEff = b' = 12, d = 3.8125.
