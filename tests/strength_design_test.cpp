@@ -353,6 +353,21 @@ TEST(RequiredSteelTest, LimitsOfASolidStrip) {
   EXPECT_FLOAT_EQ(kNoSteelArea, RequiredSteel(p, 9000, 1565, 12, 12, 3.8125f, kMainWall).AsReq);
 }
 
+TEST(RequiredSteelTest, FlatSlopeStepsHalfwayToTheMaximum) {
+  // Net tension Pu = −5000 lb, Mu = 100 ft-lb (T = 1200 in-lb). The minimum
+  // steel 0.06405 in² (and 0.06905 in²) yields at 3843 (4143) lb < 5000 lb:
+  // no balance, øMn = 0 at both, a flat slope. The Newton step is then
+  // unbounded and, like any step past As,max = −5000/75000 + 0.282099
+  // = 0.215432 in², is cut to half the distance: As = 0.139741 in², which
+  // balances (C = 0.139741·60000 − 5000 = 3384 lb, a = 0.221 in,
+  // 12·øMn = 0.8·3384·(3.8125 − 0.1106) = 10022 in-lb >= 1200): As,req.
+  const Problem p = MakeWall({});
+  const SteelLimits s = RequiredSteel(p, 100, -5000, 12, 12, 3.8125f, kMainWall);
+  EXPECT_NEAR(0.215432, s.AsMax, 1e-6);
+  EXPECT_NEAR(0.139741, s.AsReq, 1e-6);
+  EXPECT_EQ(2, s.Iterations);
+}
+
 TEST(RequiredSteelTest, MinimumSteelUsesTheActualThicknessOnce) {
   // 12 in wall, nominal − actual 0.375: t = 11.625 and As0 = 0.0007·12·11.625
   // = 0.09765 (subtracting 0.375 again would give 0.0945).
