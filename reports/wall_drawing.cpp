@@ -13,7 +13,10 @@ namespace {
 constexpr double kWallDrawnThickness = 750.0;
 constexpr double kParapetDrawnThickness = 450.0;
 constexpr double kWallFaceFromLeft = 1965.0;
+// Room above the outline: the parapet's dimensions, or above a wall without
+// parapet the floor / roof load with its labels.
 constexpr double kRoomAboveParapet = 300.0;
+constexpr double kRoomAboveWall = 800.0;
 constexpr double kDimensionTick = 60.0;
 constexpr double kArrowSpacing = 150.0;
 // The load arrow's head: its two strokes spread 120 twips across and reach
@@ -161,9 +164,35 @@ double DrawnDepth(float d, float t, double drawn) {
   return std::clamp(static_cast<double>(d) / t, 0.0, 1.0) * drawn;
 }
 
+// Approximate width of a text in the 8 point drawing font.
+constexpr double kCharacterWidth = 100.0;
+constexpr double kTextHeight = 190.0;
+
 void Finish(WallDrawing& drawing) {
-  drawing.right = drawing.outline.wallRight + 2300;
-  drawing.bottom = drawing.outline.base + 1000;
+  double left = drawing.outline.wallLeft, right = drawing.outline.wallRight;
+  double bottom = drawing.outline.base;
+  for (const WallLine& line : drawing.lines) {
+    left = std::min({left, line.x1, line.x2});
+    right = std::max({right, line.x1, line.x2});
+    bottom = std::max({bottom, line.y1, line.y2});
+  }
+  for (const WallText& text : drawing.texts) {
+    double width = kCharacterWidth * static_cast<double>(text.text.size());
+    if (text.vertical) {
+      left = std::min(left, text.x - kTextHeight);
+      bottom = std::max(bottom, text.y + width / 2);
+      continue;
+    }
+    double start = text.x;
+    if (text.align == WallTextAlign::Centre) start -= width / 2;
+    if (text.align == WallTextAlign::Right) start -= width;
+    left = std::min(left, start);
+    right = std::max(right, start + width);
+    bottom = std::max(bottom, text.y + kTextHeight / 2);
+  }
+  drawing.left = left - 100;
+  drawing.right = right + 100;
+  drawing.bottom = bottom + 100;
 }
 
 }  // namespace
@@ -193,7 +222,7 @@ WallOutline OutlineLayout(bool hasParapet, double left, double top) {
   o.parapet = hasParapet;
   o.left = left;
   o.size = hasParapet ? 6 : 9;
-  o.parapetTop = top + kRoomAboveParapet;
+  o.parapetTop = top + (hasParapet ? kRoomAboveParapet : kRoomAboveWall);
   o.wallTop = o.parapetTop + (hasParapet ? (9 - o.size) * kOutlineStep : 0.0);
   o.base = o.wallTop + o.size * kOutlineStep;
   o.wallLeft = left + kWallFaceFromLeft;
@@ -331,7 +360,6 @@ WallDrawing PlotWallDrawing(const Problem& problem, const SeismicResult& seismic
     p.DistributedLoad(position - 630, o.base, y(w.EFPX), 480, 0, true, label);
   }
   Finish(drawing);
-  drawing.right = std::max(drawing.right, heightX + 200);
   return drawing;
 }
 

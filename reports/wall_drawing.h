@@ -49,8 +49,10 @@ struct WallDrawing {
   bool seismicDrawn = false;
   std::vector<WallLine> lines;
   std::vector<WallText> texts;
-  double right = 0;   // rightmost coordinate the drawing uses
-  double bottom = 0;  // lowest coordinate the drawing uses
+  // Extent of the drawing, texts taken at about 100 units a character.
+  double left = 0;
+  double right = 0;
+  double bottom = 0;
 };
 
 // Horizontal step of the outline, twips.

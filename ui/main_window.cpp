@@ -24,6 +24,7 @@
 #include "model/convert_input.h"
 #include "model/entry_editing.h"
 #include "model/errors.h"
+#include "reports/results_file.h"
 #include "ui/design_criteria_dialog.h"
 #include "ui/dialog_helpers.h"
 #include "ui/load_combination_dialog.h"
@@ -578,12 +579,9 @@ void MainWindow::FilePrint() {
       printResults(*this);
       return;
     }
-    // Printing needs a designed problem; the print dialog is not part of
-    // this window.
-    if (!session_.problem.Designed) {
-      session_.platform.ShowInformation(
-          "The problem must be solved before the results can be printed.", "Print");
-    }
+    // Without the print dialog only the check that the problem is designed
+    // remains.
+    CheckPrintable(session_);
   });
 }
 

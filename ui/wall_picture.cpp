@@ -23,6 +23,8 @@ constexpr double kPrinterPageHeight = 10560;
 constexpr double kPrinterDrawingTop = 3000;
 // Screen drawing: 15 twips to the pixel at 100 % display scaling.
 constexpr double kTwipsPerPixel = 15.0;
+// The main window's schematic may be drawn up to twice its 100 % size.
+constexpr double kPanelMaxScale = 2.0 / kTwipsPerPixel;
 
 QFont DrawingFont() {
   QFont font(QStringLiteral("Courier New"));
@@ -69,10 +71,7 @@ void ReportLater(Platform& platform, const std::exception& error, const char* ro
 
 void RenderWallDrawing(QPainter& painter, const WallDrawing& drawing, const QRectF& target,
                        double maxScale) {
-  double left = drawing.outline.left;
-  for (const WallLine& line : drawing.lines) left = std::min({left, line.x1, line.x2});
-  for (const WallText& text : drawing.texts) left = std::min(left, text.x - (text.vertical ? 200 : 0));
-  left = std::max(0.0, left - 200);
+  double left = drawing.left;
   double width = drawing.right - left;
   double height = drawing.bottom;
   double scale = std::min({target.width() / width, target.height() / height, maxScale});
@@ -188,12 +187,12 @@ void WallGraphic::paintEvent(QPaintEvent*) {
     // The sketch on the left, the value labels beside it in the window's font.
     QRectF sketch(4, 4, width() * 0.55, height() - 8);
     if (!dims) sketch.setHeight(height() * 0.70);
-    RenderWallDrawing(painter, drawing, sketch, 1.0 / kTwipsPerPixel);
+    RenderWallDrawing(painter, drawing, sketch, kPanelMaxScale);
 
     // Where the drawing lies on the widget, to place the labels at its heights.
-    double left = std::max(0.0, std::min(drawing.outline.left, drawing.outline.wallLeft - 450) - 200);
+    double left = drawing.left;
     double scale = std::min({sketch.width() / (drawing.right - left), sketch.height() / drawing.bottom,
-                             1.0 / kTwipsPerPixel});
+                             kPanelMaxScale});
     double x0 = sketch.left() + (sketch.width() - (drawing.right - left) * scale) / 2;
     auto toY = [&](double y) { return sketch.top() + y * scale; };
     auto toX = [&](double x) { return x0 + (x - left) * scale; };
@@ -218,7 +217,7 @@ void WallGraphic::paintEvent(QPaintEvent*) {
     } else {
       double y = toY(o.wallTop - 620);
       for (int i = 0; i < 3; ++i) put(textX, y + i * metrics.height(), labels.value(i));
-      double listY = sketch.bottom() + metrics.height();
+      double listY = toY(drawing.bottom) + metrics.height();
       for (int i = 3; i < labels.size(); ++i) {
         put(8, listY, labels[i]);
         listY += metrics.height();

@@ -1,0 +1,137 @@
+// Renders the main window's pages, every dialog and the wall picture window
+// of a project file into PNG files, so that the layout can be looked at
+// without clicking through the program (scripts/screenshots.sh).
+//   calvix_screenshots PROGRAM_DIR PROJECT.cxl OUT_DIR PREFIX
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <cstdio>
+
+#include "files/project_file.h"
+#include "model/convert_input.h"
+#include "ui/design_criteria_dialog.h"
+#include "ui/load_combination_dialog.h"
+#include "ui/main_window.h"
+#include "ui/small_dialogs.h"
+#include "ui/wall_picture.h"
+
+namespace {
+
+// Answers every question with Yes and opens the one project file.
+class ScriptedPlatform : public calvix::Platform {
+ public:
+  explicit ScriptedPlatform(std::filesystem::path file) : file_(std::move(file)) {}
+  calvix::MessageAnswer ShowMessage(const calvix::Message& message) override {
+    std::fprintf(stderr, "message: %s: %s\n", message.title.c_str(), message.text.c_str());
+    return message.buttons == calvix::MessageButtons::YesNo ? calvix::MessageAnswer::Yes
+                                                            : calvix::MessageAnswer::Ok;
+  }
+  std::optional<std::filesystem::path> ChooseFileToOpen(const calvix::FileDialogRequest&) override {
+    return file_;
+  }
+  std::optional<std::filesystem::path> ChooseFileToSave(const calvix::FileDialogRequest&) override {
+    return std::nullopt;
+  }
+  void SetBusyPointer(bool) override {}
+
+ private:
+  std::filesystem::path file_;
+};
+
+void Save(QWidget* widget, const QString& dir, const QString& name) {
+  QApplication::processEvents();
+  QString path = QDir(dir).filePath(name + QStringLiteral(".png"));
+  if (!widget->grab().save(path)) std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+}
+
+template <typename Dialog>
+void Shoot(Dialog& dialog, const QString& dir, const QString& name) {
+  dialog.show();
+  Save(&dialog, dir, name);
+  dialog.hide();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationVersion(QStringLiteral(CALVIX_VERSION));
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: calvix_screenshots PROGRAM_DIR PROJECT.cxl OUT_DIR PREFIX\n");
+    return 2;
+  }
+  QString dir = QString::fromLocal8Bit(argv[3]);
+  QString prefix = QString::fromLocal8Bit(argv[4]) + QLatin1Char('-');
+  QDir().mkpath(dir);
+  ScriptedPlatform platform(argv[2]);
+  calvix::ui::MainWindow window(platform, calvix::ProgramFolder{argv[1]});
+  if (!window.StartUp()) return 1;
+  window.resize(1100, 720);
+  window.show();
+  window.FileOpen();
+
+  // The pages of the main window.
+  window.SelectTab(0);
+  Save(&window, dir, prefix + "main-wall-data");
+  window.SelectTab(1);
+  window.loadTabs()->setCurrentIndex(0);
+  Save(&window, dir, prefix + "main-dead-live");
+  window.loadTabs()->setCurrentIndex(1);
+  Save(&window, dir, prefix + "main-seismic-wind");
+  window.SelectTab(2);
+  Save(&window, dir, prefix + "main-masonry");
+  window.SelectTab(3);
+  Save(&window, dir, prefix + "main-materials");
+
+  // The dialogs, on a copy of the problem so that nothing changes.
+  calvix::Session& session = window.session();
+  calvix::Problem keep = session.problem;
+  {
+    calvix::ui::DesignCriteriaDialog dialog(session, &window);
+    auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("tabDesignCriteria"));
+    const char* names[3] = {"design-criteria-general", "design-criteria-masonry",
+                            "design-criteria-support"};
+    for (int i = 0; i < 3; ++i) {
+      tabs->setCurrentIndex(i);
+      Shoot(dialog, dir, prefix + names[i]);
+    }
+  }
+  {
+    calvix::ui::LoadCombinationDialog dialog(session, &window);
+    Shoot(dialog, dir, prefix + "load-combinations");
+  }
+  session.problem = keep;
+  {
+    calvix::ui::SiteCoefficientDialog dialog(session.problem.entry, &window);
+    Shoot(dialog, dir, prefix + "site-coefficient");
+  }
+  {
+    calvix::ui::UnitsDialog dialog(session.problem.units.UnitsType, &window);
+    Shoot(dialog, dir, prefix + "units");
+  }
+  {
+    calvix::ui::MasonryDataDialog dialog(session.problem.entry.UserMasonryData, &window);
+    Shoot(dialog, dir, prefix + "masonry-data");
+  }
+  {
+    calvix::ui::AboutDialog dialog(&window);
+    Shoot(dialog, dir, prefix + "about");
+  }
+  {
+    calvix::ui::PrintingNotice dialog(&window);
+    Shoot(dialog, dir, prefix + "printing");
+  }
+  {
+    calvix::ui::SplashWindow splash;
+    splash.show();
+    Save(&splash, dir, prefix + "splash");
+  }
+
+  // The wall picture window.
+  calvix::ConvertInput(session);
+  calvix::ui::WallPictureWindow picture(session, &window);
+  picture.resize(640, 660);
+  picture.show();
+  Save(&picture, dir, prefix + "wall-picture");
+  return 0;
+}
