@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -14,12 +15,18 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <memory>
 
 #include "analysis/load_combinations.h"
 #include "analysis/wall_part.h"
+#include "reports/method_reports.h"
 #include "reports/strength_report.h"
 #include "reports/working_stress_report.h"
+#include "ui/interaction_plot.h"
+#include "ui/main_window.h"
+#include "ui/manual.h"
 #include "ui/print_dialog.h"
+#include "ui/wall_picture.h"
 
 namespace calvix {
 namespace {
@@ -509,6 +516,55 @@ ResultsWindow* ShowResultsWindow(QWidget* parent, Session& session, const Analys
   window->ShowSummaryResults(kMainWall, code);
   window->resize(1100, 720);
   return window;
+}
+
+namespace {
+
+// The design the result tables belong to, for a problem marked designed.
+DesignRun RunOfProblem(const Problem& problem) {
+  if (problem.entry.DesignMethod == "IBC-S") return DesignRun::Strength;
+  return problem.ReinforcedWall ? DesignRun::Reinforced : DesignRun::Unreinforced;
+}
+
+}  // namespace
+
+void ConnectReportWindows(ui::MainWindow& window) {
+  struct Shared {
+    PrintDialogState print;
+    QPointer<ResultsWindow> results;
+  };
+  auto shared = std::make_shared<Shared>();
+
+  window.printResults = [shared](ui::MainWindow& main) {
+    Session& session = main.session();
+    PrintJob job;
+    job.design = &main.design();
+    job.run = RunOfProblem(session.problem);
+    job.hooks = MethodReportHooks(session.problem, main.analysis(), main.design());
+    job.wallPicture = [&session](QPainter& painter, const QRectF& area) {
+      ui::PlotWall(painter, session, area, true);
+    };
+    RunPrintDialog(&main, session, shared->print, std::move(job));
+  };
+
+  window.openInteractionDiagram = [](ui::MainWindow& main, int part, int combination, int bar) {
+    ShowInteractionDiagram(&main, main.session(), main.analysis(), main.design(), part, combination,
+                           bar);
+  };
+
+  window.showResults = [shared](ui::MainWindow& main, const SolveOutcome& outcome) {
+    // A new solve replaces the window of the last one.
+    if (shared->results) shared->results->close();
+    ResultsWindowActions actions;
+    actions.print = [&main] { main.FilePrint(); };
+    actions.openDiagram = [&main](int part, int combination, int bar) {
+      if (main.openInteractionDiagram) main.openInteractionDiagram(main, part, combination, bar);
+    };
+    shared->results = ShowResultsWindow(&main, main.session(), main.analysis(), main.design(),
+                                        outcome.design, std::move(actions));
+  };
+
+  window.openManual = [](ui::MainWindow& main) { OpenManual(main.session()); };
 }
 
 }  // namespace calvix

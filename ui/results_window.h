@@ -26,6 +26,9 @@ class QTabBar;
 class QTableWidget;
 
 namespace calvix {
+namespace ui {
+class MainWindow;
+}
 
 // The part of a two-part cell text after / before the first "|": RightStr
 // gives "" and LeftStr the whole text when there is no "|".
@@ -109,5 +112,10 @@ class ResultsWindow : public QDialog {
 ResultsWindow* ShowResultsWindow(QWidget* parent, Session& session, const AnalysisResults& analysis,
                                  const DesignResults& design, DesignRun run,
                                  ResultsWindowActions actions);
+
+// Connects the results window, the print dialog, the interaction diagram and
+// the manual to the hooks of the main window. The print dialog's check boxes
+// and printer live as long as the main window's hooks.
+void ConnectReportWindows(ui::MainWindow& window);
 
 }  // namespace calvix
