@@ -9,10 +9,13 @@ namespace calvix {
 ReportHooks MethodReportHooks(const Problem& problem, const AnalysisResults& analysis,
                               const DesignResults& design) {
   ReportHooks hooks;
-  hooks.strength = [&problem, &analysis, &design](ReportDocument& document,
-                                                  const MethodReportCall& call) {
-    PrintStrengthResults(document, problem, analysis, design.strength, call);
-  };
+  // A run-time error of the strength report is shown as one of the strength
+  // design module.
+  hooks.strength = NamedMethodReport(
+      [&problem, &analysis, &design](ReportDocument& document, const MethodReportCall& call) {
+        PrintStrengthResults(document, problem, analysis, design.strength, call);
+      },
+      "Print IBC-S Results", "IBC Ultimate Strength Design Module");
   hooks.reinforced = [&problem, &analysis, &design](ReportDocument& document,
                                                     const MethodReportCall& call) {
     PrintReinforcedResults(document, problem, analysis, design.reinforced, call);

@@ -174,6 +174,21 @@ const MethodReport* MethodReportOf(const std::string& method, bool reinforced,
 
 }  // namespace
 
+MethodReport NamedMethodReport(MethodReport report, std::string routine, std::string form) {
+  return [report = std::move(report), routine = std::move(routine), form = std::move(form)](
+             ReportDocument& document, const MethodReportCall& call) {
+    try {
+      report(document, call);
+    } catch (const MethodReportFailure&) {
+      throw;
+    } catch (const std::exception& error) {
+      const auto* known = dynamic_cast<const CalvixError*>(&error);
+      throw MethodReportFailure(known != nullptr ? known->number() : 0, error.what(), routine,
+                                form);
+    }
+  };
+}
+
 ReportStamp MakeReportStamp(const std::tm& localTime) {
   const int hour = localTime.tm_hour % 12 == 0 ? 12 : localTime.tm_hour % 12;
   std::ostringstream time;
@@ -369,6 +384,10 @@ bool PrintResults(ReportDocument& document, ReportDestination& destination, cons
                 MethodReportCall{
                     part, part == kMainWall ? request.mainChoice : request.parapetChoice, options});
     }
+  } catch (const MethodReportFailure& failure) {
+    document.Abandon();
+    ReportUnexpectedFailure(platform, failure, failure.routine(), failure.form());
+    return false;
   } catch (const std::exception& error) {
     document.Abandon();
     ReportUnexpectedFailure(platform, error, "Print Results", "CXPrint Module");

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "model/errors.h"
 #include "model/problem.h"
 #include "reports/report_document.h"
 
@@ -60,6 +61,26 @@ struct MethodReportCall {
 };
 
 using MethodReport = std::function<void(ReportDocument&, const MethodReportCall&)>;
+
+// A run-time error inside a method report that names the routine and module
+// where it happened; PrintResults shows it with these names (and not its
+// own) and abandons the document.
+class MethodReportFailure : public CalvixError {
+ public:
+  MethodReportFailure(int number, const std::string& description, std::string routine,
+                      std::string form)
+      : CalvixError(number, description), routine_(std::move(routine)), form_(std::move(form)) {}
+  const std::string& routine() const { return routine_; }
+  const std::string& form() const { return form_; }
+
+ private:
+  std::string routine_;
+  std::string form_;
+};
+
+// `report`, with any run-time error it raises turned into a
+// MethodReportFailure of `routine` in `form`.
+MethodReport NamedMethodReport(MethodReport report, std::string routine, std::string form);
 
 // The reports the driver dispatches to, bound by the program to its result
 // tables. A report that the problem needs but that is not bound is a fault of

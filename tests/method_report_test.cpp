@@ -15,6 +15,7 @@
 #include "design/section_properties.h"
 #include "files/project_file.h"
 #include "model/convert_input.h"
+#include "model/errors.h"
 #include "model/number_format.h"
 #include "reports/method_reports.h"
 #include "reports/strength_report.h"
@@ -374,6 +375,34 @@ TEST(MethodReportTest, TheStrengthDetailStaysBoundedAtAPointOfContraflexure) {
   EXPECT_NEAR(v.stations[8].Mu, -2.43f, 0.01f);
   EXPECT_LT(v.stations[8].DeltaUlt, 0.05f);
   EXPECT_LT(v.stations[8].MuPDelta, 2.43f + 13093.0f * 0.05f / 12.0f);
+}
+
+// A run-time error inside the strength report is shown as one of the
+// strength design module, and the document is abandoned.
+TEST(MethodReportTest, AFailureOfTheStrengthReportNamesItsModule) {
+  SolvedExample example("ibc-strength-wall.cxl");
+  ReportHooks hooks = MethodReportHooks(example.problem(), example.analysis, example.design);
+  bool printed = false;
+  hooks.strength = NamedMethodReport(
+      [&printed](ReportDocument&, const MethodReportCall&) {
+        printed = true;
+        throw CalvixError(6, "Overflow");
+      },
+      "Print IBC-S Results", "IBC Ultimate Strength Design Module");
+  LinesDestination destination;
+  ReportDocument document;
+  ReportRequest request;
+  request.options.Set(kMainSummaryOption, true);
+  example.platform.messages.clear();
+  EXPECT_FALSE(PrintResults(document, destination, example.problem(), request, hooks,
+                            ReportStamp{"10:00 AM", "1/2/2024"}, example.platform));
+  EXPECT_TRUE(printed);
+  ASSERT_EQ(example.platform.messages.size(), 1u);
+  EXPECT_EQ(example.platform.messages[0].title, "Error");
+  EXPECT_EQ(example.platform.messages[0].text,
+            UnexpectedFailureText("Overflow", 6, "Print IBC-S Results",
+                                  "IBC Ultimate Strength Design Module"));
+  EXPECT_FALSE(document.IsStarted());
 }
 
 // The command line details, per part, the first entry the print dialog lists:
