@@ -252,7 +252,10 @@ bool DesignCriteriaDialog::eventFilter(QObject* watched, QEvent* event) {
     for (QLineEdit* box : general_) {
       if (watched != box) continue;
       for (int i = 0; i < 3; ++i) model_.SetGeneralText(i, general_[i]->text().toStdString());
-      if (model_.GeneralTextLeft(session_.platform)) {
+      bool removed = false;
+      Guarded(session_.platform, "txtGeneral LostFocus", "Design Criteria",
+              [this, &removed] { removed = model_.GeneralTextLeft(session_.platform); });
+      if (removed) {
         for (int i = 0; i < 3; ++i) {
           general_[i]->setText(QString::fromStdString(model_.GeneralText(i)));
         }
@@ -281,9 +284,13 @@ bool DesignCriteriaDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DesignCriteriaDialog::Ok() {
-  for (int i = 0; i < 3; ++i) model_.SetGeneralText(i, general_[i]->text().toStdString());
-  model_.SetPercentFixedText(percentFixed_->text().toStdString());
-  if (model_.Ok(session_)) accept();
+  bool done = false;
+  Guarded(session_.platform, "cmdDesign Click", "Design Criteria", [this, &done] {
+    for (int i = 0; i < 3; ++i) model_.SetGeneralText(i, general_[i]->text().toStdString());
+    model_.SetPercentFixedText(percentFixed_->text().toStdString());
+    done = model_.Ok(session_);
+  });
+  if (done) accept();
 }
 
 }  // namespace calvix::ui

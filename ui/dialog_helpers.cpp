@@ -2,7 +2,11 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QApplication>
 #include <QVBoxLayout>
+
+#include "model/errors.h"
+#include "model/platform.h"
 
 namespace calvix::ui {
 
@@ -22,6 +26,18 @@ std::vector<QRadioButton*> AddOptionFrame(QGroupBox* frame, std::initializer_lis
     ++index;
   }
   return buttons;
+}
+
+bool Guarded(Platform& platform, const char* routine, const char* form,
+             const std::function<void()>& action) {
+  try {
+    action();
+    return true;
+  } catch (const std::exception& error) {
+    platform.SetBusyPointer(false);
+    ReportUnexpectedFailure(platform, error, routine, form);
+    return false;
+  }
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -108,8 +108,12 @@ LoadCombinationDialog::LoadCombinationDialog(Session& session, QWidget* parent)
   connect(stressIncrease_, &QCheckBox::toggled, this,
           [this](bool on) { model_.SetStressIncrease(on); });
   connect(ok, &QPushButton::clicked, this, [this] {
-    for (int i = 0; i < kLoadFactorCount; ++i) FactorEdited(i);
-    if (model_.Ok(session_.platform)) {
+    bool done = false;
+    Guarded(session_.platform, "cmdLoadComb Click", "Load Combinations", [this, &done] {
+      for (int i = 0; i < kLoadFactorCount; ++i) FactorEdited(i);
+      done = model_.Ok(session_.platform);
+    });
+    if (done) {
       accept();
     } else {
       ShowModel();
@@ -128,10 +132,13 @@ void LoadCombinationDialog::FactorEdited(int i) {
   if (box->isReadOnly()) return;
   QString shown = QString::fromStdString(model_.FactorText(i));
   if (box->text() == shown) return;
-  auto value = ParseNumber(box->text().toStdString());
-  // A box left empty holds 0, as the numeric entry controls do.
-  model_.EditFactor(i, value.value_or(0.0));
-  box->setText(QString::fromStdString(model_.FactorText(i)));
+  Guarded(session_.platform, "LCLF LostFocus", "Load Combinations", [this, box, i] {
+    auto value = ParseNumber(box->text().toStdString());
+    // A box left empty, or holding only a sign or a point, holds 0 as the
+    // numeric entry controls do.
+    model_.EditFactor(i, value.value_or(0.0));
+    box->setText(QString::fromStdString(model_.FactorText(i)));
+  });
 }
 
 void LoadCombinationDialog::ShowModel() {

@@ -370,7 +370,7 @@ QWidget* MainWindow::BuildPages() {
       std::string choice = cboSiteClass_->currentText().toStdString();
       ChooseSiteClass(session_, choice);
       if (SiteClassNeedsUserFa(choice)) {
-        SiteCoefficientDialog dialog(session_.problem.entry, this);
+        SiteCoefficientDialog dialog(session_.platform, session_.problem.entry, this);
         if (dialog.exec() == QDialog::Accepted) MarkInputChanged(session_.problem);
       }
     });
@@ -626,8 +626,12 @@ void MainWindow::SolveGraphicPlot() {
     if (auto* edit = qobject_cast<NumericEdit*>(QApplication::focusWidget())) FieldLeft(edit->index());
     ConvertInput(session_);
     if (!ValidateInput(session_)) return;
-    auto* window = new WallPictureWindow(session_, this);
+    // One wall picture window: created on first use, unloaded when closed.
+    auto* window = findChild<WallPictureWindow*>(QStringLiteral("frmWallPicture"));
+    if (window == nullptr) window = new WallPictureWindow(session_, this);
     window->show();
+    window->raise();
+    window->picture()->update();
   });
 }
 

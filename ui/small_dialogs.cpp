@@ -41,8 +41,9 @@ QString ProgramNameAndVersion() {
   return QStringLiteral("Calvix  Version ") + QCoreApplication::applicationVersion();
 }
 
-SiteCoefficientDialog::SiteCoefficientDialog(EntryForm& entry, QWidget* parent)
-    : QDialog(parent), entry_(entry) {
+SiteCoefficientDialog::SiteCoefficientDialog(Platform& platform, EntryForm& entry,
+                                             QWidget* parent)
+    : QDialog(parent), platform_(platform), entry_(entry) {
   setObjectName(QStringLiteral("frmFA"));
   setWindowTitle(Text(SiteCoefficientDialogModel::kCaption));
   SiteCoefficientDialogModel model(entry);
@@ -62,11 +63,17 @@ SiteCoefficientDialog::SiteCoefficientDialog(EntryForm& entry, QWidget* parent)
   row->addWidget(field_);
   row->addStretch();
   layout->addLayout(row);
-  AddOkCancel(this, layout, QStringLiteral("cmdFa"));
-  connect(this, &QDialog::accepted, this, [this] {
-    SiteCoefficientDialogModel ok(entry_);
-    ok.SetFieldText(field_->text().toStdString());
-    ok.Ok(entry_);
+  auto [ok, cancel] = AddOkCancel(this, layout, QStringLiteral("cmdFa"));
+  Q_UNUSED(cancel);
+  // OK takes the field's value before the dialog closes.
+  disconnect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  connect(ok, &QPushButton::clicked, this, [this] {
+    bool done = Guarded(platform_, "cmdFa Click", "Site Coefficient", [this] {
+      SiteCoefficientDialogModel model(entry_);
+      model.SetFieldText(field_->text().toStdString());
+      model.Ok(entry_);
+    });
+    if (done) accept();
   });
   CentreOnScreen(this);
 }

@@ -23,10 +23,11 @@ QString ProgramNameAndVersion();
 class SiteCoefficientDialog : public QDialog {
   Q_OBJECT
  public:
-  SiteCoefficientDialog(EntryForm& entry, QWidget* parent = nullptr);
+  SiteCoefficientDialog(Platform& platform, EntryForm& entry, QWidget* parent = nullptr);
   QLineEdit* field() const { return field_; }
 
  private:
+  Platform& platform_;
   EntryForm& entry_;
   QLineEdit* field_;
 };

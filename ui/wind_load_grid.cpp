@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/dialog_helpers.h"
 #include "ui/qt_platform.h"
 
 namespace calvix::ui {
@@ -120,8 +121,12 @@ void WindLoadGrid::StartEdit(WindCell cell) {
 bool WindLoadGrid::CommitEdit() {
   if (!editing() || committing_) return true;
   committing_ = true;
-  WindCommit commit = CommitWindCell(session_, cell_, box_->text().toStdString());
+  WindCommit commit;
+  bool ran = Guarded(session_.platform, "Wind Data LostFocus", "Main", [this, &commit] {
+    commit = CommitWindCell(session_, cell_, box_->text().toStdString());
+  });
   committing_ = false;
+  if (!ran) return false;
   if (commit.accepted) {
     editing_ = false;
     box_->hide();

@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
   }
   session.problem = keep;
   {
-    calvix::ui::SiteCoefficientDialog dialog(session.problem.entry, &window);
+    calvix::ui::SiteCoefficientDialog dialog(platform, session.problem.entry, &window);
     Shoot(dialog, dir, prefix + "site-coefficient");
   }
   {
