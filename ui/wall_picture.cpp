@@ -215,7 +215,7 @@ void WallGraphic::paintEvent(QPaintEvent*) {
         put(toX(o.parapetRight + 60), toY(o.parapetTop - 150) + metrics.height(), labels.value(5));
       }
     } else {
-      double y = toY(o.wallTop - 620);
+      double y = toY(o.wallTop - 620) - metrics.height() / 2.0;
       for (int i = 0; i < 3; ++i) put(textX, y + i * metrics.height(), labels.value(i));
       double listY = toY(drawing.bottom) + metrics.height();
       for (int i = 3; i < labels.size(); ++i) {
