@@ -68,6 +68,9 @@ QTableWidget* NewGrid(QWidget* parent, const char* name) {
 // as large as its contents, so that every text shows whole (the page scrolls
 // when the window is smaller).
 void SizeGrid(QTableWidget* grid) {
+  // Measured in the fonts the grid and its head will be shown in.
+  grid->ensurePolished();
+  grid->horizontalHeader()->ensurePolished();
   grid->resizeColumnsToContents();
   grid->resizeRowsToContents();
   const QHeaderView* head = grid->horizontalHeader();
@@ -487,6 +490,14 @@ void ResultsWindow::keyPressEvent(QKeyEvent* event) {
       return;
   }
   event->accept();
+}
+
+void ResultsWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The heads and rows take their final fonts when the window is shown.
+  for (QTableWidget* grid : {grdDimensions_, grdAnalysis_, grdDesign_, grdForces_, grdDetails_}) {
+    SizeGrid(grid);
+  }
 }
 
 bool ResultsWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -72,6 +72,7 @@ class ResultsWindow : public QDialog {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void FillRebarList(int part);

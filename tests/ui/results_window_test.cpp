@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTabBar>
 #include <QTableWidget>
@@ -62,7 +64,12 @@ TEST(ResultsWindowTest, SummaryOfTheMainWallAfterASolve) {
     twoLines = twoLines || Cell(analysis, r, 0) == "Design Moment,\nMs";
   }
   EXPECT_TRUE(twoLines);
-  // Whole texts: every column is at least as wide as its widest text.
+  // Whole texts: every row shows, and every column is at least as wide as
+  // its widest text.
+  window->show();
+  QApplication::processEvents();
+  EXPECT_GE(design->height(),
+            design->horizontalHeader()->sizeHint().height() + design->verticalHeader()->length());
   for (int c = 0; c < design->columnCount(); ++c) {
     const QFontMetrics metrics(design->font());
     EXPECT_GE(design->columnWidth(c), metrics.horizontalAdvance(design->item(0, c)->text()));
