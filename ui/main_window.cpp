@@ -544,10 +544,8 @@ void MainWindow::FileNew() {
     if (!NewProblem(session_)) return;
     windGrid_->FormatWindGrid();
     UpdateFieldsAndShow();
-    if (session_.problem.ShowDesignCriteria) {
-      EditDesignCriteria();
-      session_.problem.DataChanged = false;
-    }
+    // Criteria chosen there belong to the new problem and count as a change.
+    if (session_.problem.ShowDesignCriteria) EditDesignCriteria();
   });
 }
 

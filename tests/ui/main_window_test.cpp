@@ -12,6 +12,7 @@
 #include "model/errors.h"
 #include "model/entry_fields.h"
 #include "model/field_display.h"
+#include "model/material_data.h"
 #include "support/started_session.h"
 #include "window_fixture.h"
 
@@ -109,6 +110,29 @@ TEST_F(MainWindowTest, PartialGroutingIsRefusedForBrick) {
   EXPECT_TRUE(window->groutSpacing(1)->isChecked());
   EXPECT_FALSE(window->groutSpacing(0)->isChecked());
   EXPECT_EQ(entry().GroutSpacingOption, 1);
+}
+
+TEST_F(MainWindowTest, CalculatedFmPrimeIsPutBackWithTheWarningInAutomaticMode) {
+  ASSERT_FALSE(entry().UserMasonryData);
+  std::string calculated = entry().Fields[kFmPrimeField];
+  EnterInto(kFmPrimeField, "2500");
+  ASSERT_FALSE(platform.messages.empty());
+  EXPECT_EQ(platform.messages.back().title, "Default Masonry Data");
+  EXPECT_EQ(platform.messages.back().text, DefaultMasonryDataWarningText());
+  EXPECT_EQ(window->field(kFmPrimeField)->text().toStdString(), calculated);
+}
+
+TEST_F(MainWindowTest, EnterInAFieldOrAListMovesOn) {
+  TypeInto(kWallHeightField, "12");
+  QTest::keyClick(window->field(kWallHeightField), Qt::Key_Return);
+  EXPECT_TRUE(window->field(kWallThicknessField)->hasFocus());
+  window->SelectTab(1);
+  window->loadTabs()->setCurrentIndex(1);
+  window->siteClassList()->setFocus();
+  QApplication::processEvents();
+  ASSERT_TRUE(window->siteClassList()->hasFocus());
+  QTest::keyClick(window->siteClassList(), Qt::Key_Return);
+  EXPECT_FALSE(window->siteClassList()->hasFocus());
 }
 
 TEST_F(MainWindowTest, PageKeysStepThroughTheFourTabsAndWrap) {
