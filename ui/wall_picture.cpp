@@ -106,9 +106,13 @@ bool PlotWall(QPainter& painter, Session& session, const QRectF& target, bool pr
     if (printer) {
       options.top = kPrinterDrawingTop;
       options.lineWidth = 2;
+      // The page's 8160 x 10560 units are laid over `target`, whatever the
+      // painter's own coordinates (a printer page or a part of it).
       painter.save();
-      painter.setWindow(0, 0, static_cast<int>(kPrinterPageWidth),
-                        static_cast<int>(kPrinterPageHeight));
+      double pageScale = std::min(target.width() / kPrinterPageWidth,
+                                  target.height() / kPrinterPageHeight);
+      painter.translate(target.topLeft());
+      painter.scale(pageScale, pageScale);
       QFont heading(QStringLiteral("Courier New"));
       heading.setStyleHint(QFont::TypeWriter);
       heading.setPixelSize(200);
@@ -290,7 +294,7 @@ void WallPictureWindow::Print() {
     PrintingNotice notice(this);
     notice.show();
     QPainter painter(&printer);
-    PlotWall(painter, session_, QRectF(0, 0, 8160, 10560), true);
+    PlotWall(painter, session_, QRectF(painter.viewport()), true);
     painter.end();
     notice.close();
   } catch (const std::exception& error) {

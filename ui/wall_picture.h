@@ -24,7 +24,8 @@ bool SeismicCombinationActive(const Problem& problem, const SeismicResult& seism
 
 // The whole picture with its values. `problem.working` must have been
 // converted from the entry form. On the screen the drawing starts 270 twips
-// below the top; on paper (`printer`) the page spans 8160 by 10560 units,
+// below the top of `target`; on paper (`printer`) `target` is the page (or
+// the part of it the picture may use), scaled to span 8160 by 10560 units; it
 // carries the heading "GRAPHIC SUMMARY OF MASONRY WALL DATA" and the drawing
 // starts 3000 units down. An unexpected failure ends the drawing and is
 // reported ("Plot Wall", "Wall Picture"); false then.

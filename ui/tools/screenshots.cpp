@@ -4,6 +4,8 @@
 //   calvix_screenshots PROGRAM_DIR PROJECT.cxl OUT_DIR PREFIX
 #include <QApplication>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QTabWidget>
 #include <cstdio>
 
@@ -133,5 +135,14 @@ int main(int argc, char** argv) {
   picture.resize(640, 660);
   picture.show();
   Save(&picture, dir, prefix + "wall-picture");
+
+  // The wall picture as it goes onto a printed page (8.5 x 11 in at 96 dpi).
+  QImage page(816, 1056, QImage::Format_RGB32);
+  page.fill(Qt::white);
+  {
+    QPainter painter(&page);
+    calvix::ui::PlotWall(painter, session, QRectF(0, 0, 816, 1056), true);
+  }
+  page.save(QDir(dir).filePath(prefix + QStringLiteral("wall-picture-page.png")));
   return 0;
 }
