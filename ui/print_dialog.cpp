@@ -19,6 +19,7 @@
 #include "files/settings.h"
 #include "model/number_format.h"
 #include "reports/results_file.h"
+#include "ui/small_dialogs.h"
 
 namespace calvix {
 namespace {
@@ -44,19 +45,6 @@ const std::vector<float>* SpacingsOf(const DesignResults& design, DesignRun run,
       return nullptr;
   }
 }
-
-// A small window that tells the engineer the report is being printed.
-class PrintingNotice : public QLabel {
- public:
-  explicit PrintingNotice(QWidget* parent)
-      : QLabel("Printing Calvix results ...", parent, Qt::Tool | Qt::FramelessWindowHint) {
-    setObjectName("frmPrinting");
-    setMargin(24);
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    show();
-    QApplication::processEvents();
-  }
-};
 
 }  // namespace
 
@@ -219,7 +207,10 @@ bool PrintDialog::PrintClicked() {
 bool PrintDialog::PrintOnPrinter(QPrinter& printer) {
   SaveChecks();
   PrepareReportPrinter(printer);
-  PrintingNotice notice(this);
+  // The printing notice while the pages are made.
+  ui::PrintingNotice notice(this);
+  notice.show();
+  QApplication::processEvents();
   return PrintReportOnPrinter(session_, printer, Request(), job_.hooks, ReportStampNow(),
                               job_.wallPicture);
 }

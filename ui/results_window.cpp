@@ -1,5 +1,6 @@
 #include "ui/results_window.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
@@ -576,6 +577,27 @@ void ConnectReportWindows(ui::MainWindow& window) {
   };
 
   window.openManual = [](ui::MainWindow& main) { OpenManual(main.session()); };
+}
+
+void SaveReportWindowPictures(ui::MainWindow& window, const QString& directory,
+                              const QString& prefix) {
+  const auto save = [&](QWidget* widget, const char* name) {
+    QApplication::processEvents();
+    widget->grab().save(directory + "/" + prefix + name + ".png");
+  };
+  window.SolveReinforced();
+  auto* results = window.findChild<ResultsWindow*>("frmResults");
+  if (results == nullptr) return;
+  results->resize(1100, 720);
+  save(results, "results-summary");
+  results->Tabs()->setCurrentIndex(2);
+  save(results, "results-load-case");
+  results->ClickButton(4);
+  if (auto* plot = window.findChild<PMPlotWindow*>("frmPMPlot")) {
+    save(plot, "interaction-diagram");
+    plot->close();
+  }
+  results->close();
 }
 
 }  // namespace calvix

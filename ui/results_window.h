@@ -119,4 +119,13 @@ ResultsWindow* ShowResultsWindow(QWidget* parent, Session& session, const Analys
 // and printer live as long as the main window's hooks.
 void ConnectReportWindows(ui::MainWindow& window);
 
+// For the screenshot tool: solves the open problem as a reinforced wall and
+// saves the results window (its summary and the page of combination 2) and,
+// for a working-stress design, the interaction diagram of that page as PNG
+// files in `directory` named `prefix` followed by "results-summary.png",
+// "results-load-case.png" and "interaction-diagram.png". The window must be connected
+// (ConnectReportWindows).
+void SaveReportWindowPictures(ui::MainWindow& window, const QString& directory,
+                              const QString& prefix);
+
 }  // namespace calvix

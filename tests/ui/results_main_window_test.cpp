@@ -2,6 +2,7 @@
 // manual reached from the main window's commands.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QTabBar>
 
 #include "tests/ui/window_fixture.h"
@@ -54,6 +55,18 @@ TEST_F(ResultsFromMainWindowTest, SolveOpensTheResultsOfTheMainWallAndTheDiagram
     open += child->isVisible() ? 1 : 0;
   }
   EXPECT_EQ(open, 1);
+}
+
+TEST_F(ResultsFromMainWindowTest, PicturesForTheScreenshotTool) {
+  OpenExample("cmu-bearing-wall.cxl");
+  const QString dir = QString::fromStdString(folder.path().string());
+  SaveReportWindowPictures(*window, dir, "cmu-");
+  for (const char* name :
+       {"cmu-results-summary.png", "cmu-results-load-case.png", "cmu-interaction-diagram.png"}) {
+    QImage image(dir + "/" + name);
+    EXPECT_FALSE(image.isNull()) << name;
+    EXPECT_GT(image.width(), 500) << name;
+  }
 }
 
 TEST_F(ResultsFromMainWindowTest, ManualMissingFromTheProgramFolderIsReported) {
