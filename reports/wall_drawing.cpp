@@ -71,10 +71,22 @@ class Painter {
     // The tip is the end the arrow points to.
     double tx = x2, ty = y2;
     switch (direction) {
-      case Direction::Down: tx = x1; ty = std::max(y1, y2); break;
-      case Direction::Up: tx = x1; ty = std::min(y1, y2); break;
-      case Direction::Right: tx = std::max(x1, x2); ty = y1; break;
-      case Direction::Left: tx = std::min(x1, x2); ty = y1; break;
+      case Direction::Down:
+        tx = x1;
+        ty = std::max(y1, y2);
+        break;
+      case Direction::Up:
+        tx = x1;
+        ty = std::min(y1, y2);
+        break;
+      case Direction::Right:
+        tx = std::max(x1, x2);
+        ty = y1;
+        break;
+      case Direction::Left:
+        tx = std::min(x1, x2);
+        ty = y1;
+        break;
     }
     switch (direction) {
       case Direction::Down:
@@ -201,7 +213,9 @@ bool DrawsParapet(float parapetHeight, bool cantilever) {
   return parapetHeight >= 0.01f && !cantilever;
 }
 
-bool SeismicLoadPresent(float seismicLoad) { return seismicLoad < -0.01f || seismicLoad > 0.01f; }
+bool SeismicLoadPresent(float seismicLoad) {
+  return seismicLoad < -0.01f || seismicLoad > 0.01f;
+}
 
 int LateralLoadCount(const WorkingForm& working, float mainWallSeismicLoad) {
   int count = SeismicLoadPresent(mainWallSeismicLoad) ? 1 : 0;
@@ -261,11 +275,13 @@ WallDrawing PlotWallDrawing(const Problem& problem, const SeismicResult& seismic
                         WallValueLabel(w.ParapetHeight, u, kLengthLong));
   }
   p.HorizontalDimension(o.base + 250, o.wallLeft, o.wallRight,
-                        "t = " + WallValueLabel(w.WallThickness, u, kLengthShort), o.wallRight + 120);
+                        "t = " + WallValueLabel(w.WallThickness, u, kLengthShort),
+                        o.wallRight + 120);
   double depth = DrawnDepth(w.WallSteelDepth, w.WallThickness, kWallDrawnThickness);
   std::string depthLabel = "d = " + WallValueLabel(w.WallSteelDepth, u, kLengthShort);
   p.Line(o.wallLeft + depth, o.wallTop + 60, o.wallLeft + depth, o.base - 60);
-  p.HorizontalDimension(o.base + 500, o.wallLeft, o.wallLeft + depth, depthLabel, o.wallRight + 120);
+  p.HorizontalDimension(o.base + 500, o.wallLeft, o.wallLeft + depth, depthLabel,
+                        o.wallRight + 120);
   if (w.TwoLayers) {
     p.Line(o.wallRight - depth, o.wallTop + 60, o.wallRight - depth, o.base - 60);
     p.HorizontalDimension(o.base + 750, o.wallRight - depth, o.wallRight, depthLabel,
@@ -277,8 +293,7 @@ WallDrawing PlotWallDrawing(const Problem& problem, const SeismicResult& seismic
                           o.parapetRight + 120);
     double parapetDepth =
         DrawnDepth(w.ParapetSteelDepth, w.ParapetThickness, kParapetDrawnThickness);
-    p.Line(o.wallLeft + parapetDepth, o.parapetTop + 60, o.wallLeft + parapetDepth,
-           o.wallTop - 60);
+    p.Line(o.wallLeft + parapetDepth, o.parapetTop + 60, o.wallLeft + parapetDepth, o.wallTop - 60);
     p.HorizontalDimension(o.parapetTop + 250, o.wallLeft, o.wallLeft + parapetDepth,
                           "d = " + WallValueLabel(w.ParapetSteelDepth, u, kLengthShort),
                           o.parapetRight + 120);
@@ -348,15 +363,16 @@ WallDrawing PlotWallDrawing(const Problem& problem, const SeismicResult& seismic
     float magnitude = w.WindMagnitude[static_cast<size_t>(i)];
     double at = y(w.WindStart[static_cast<size_t>(i)]);
     bool right = magnitude > 0.0f;
-    p.LoadArrow(right ? previous - 480 : previous - 150, at, right ? previous - 150 : previous - 480,
-                at, right ? Direction::Right : Direction::Left);
+    p.LoadArrow(right ? previous - 480 : previous - 150, at,
+                right ? previous - 150 : previous - 480, at,
+                right ? Direction::Right : Direction::Left);
     p.Text(previous - 315, at - 150, WallValueLabel(magnitude, u, kLineLoad),
            WallTextAlign::Centre);
   }
   if (w.EFP > 0.0f && w.EFPX > 0.0f) {
     double display = static_cast<double>(w.EFP) * u.Factor(kFluidDensity);
-    std::string label = Trim(FormatNumber(display, u.Pattern(kFluidDensity))) + " " +
-                        Trim(u.Label(kFluidDensity));
+    std::string label =
+        Trim(FormatNumber(display, u.Pattern(kFluidDensity))) + " " + Trim(u.Label(kFluidDensity));
     p.DistributedLoad(position - 630, o.base, y(w.EFPX), 480, 0, true, label);
   }
   Finish(drawing);

@@ -33,14 +33,14 @@ struct WallText {
 // The fixed frame of the outline.
 struct WallOutline {
   bool parapet = false;
-  double left = 0;        // left offset of the drawing
-  double wallLeft = 0;    // faces of the main wall
+  double left = 0;      // left offset of the drawing
+  double wallLeft = 0;  // faces of the main wall
   double wallRight = 0;
   double parapetRight = 0;
   double parapetTop = 0;  // equal to wallTop without a parapet
   double wallTop = 0;
   double base = 0;
-  int size = 9;           // wall height in steps of 405
+  int size = 9;  // wall height in steps of 405
 };
 
 struct WallDrawing {

@@ -59,11 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
         // 0.005 lb/ft lies inside -0.01 ... 0.01: three "W" rows alone count 3.
         CountCase{0.005f, {"W", "W", "W"}, 3, 1305},
         // 50 lb/ft counts: 1 + 3 = 4.
-        CountCase{50.0f, {"W", "W", "W"}, 4, 1815},
-        CountCase{-50.0f, {"H"}, 2, 1305},
+        CountCase{50.0f, {"W", "W", "W"}, 4, 1815}, CountCase{-50.0f, {"H"}, 2, 1305},
         // A row of another type adds nothing.
-        CountCase{0.0f, {"X", "W"}, 1, 1005},
-        CountCase{0.0f, {}, 0, 1005}));
+        CountCase{0.0f, {"X", "W"}, 1, 1005}, CountCase{0.0f, {}, 0, 1005}));
 
 TEST(WallDrawingTest, SeismicLoadsAreDrawnOnlyWhileASeismicCombinationIsActive) {
   StartedSession s;
@@ -102,8 +100,8 @@ TEST(WallDrawingTest, DimensionLabelsCarryDisplayValuesAndUnits) {
   std::string height = WallValueLabel(s.working().WallHeight, s.problem().units, kLengthLong);
   EXPECT_EQ(height.substr(0, 5), "4.877") << height;
   EXPECT_TRUE(HasText(drawing, height));
-  EXPECT_TRUE(HasText(drawing, "t = " + WallValueLabel(s.working().WallThickness,
-                                                      s.problem().units, kLengthShort)));
+  EXPECT_TRUE(HasText(drawing, "t = " + WallValueLabel(s.working().WallThickness, s.problem().units,
+                                                       kLengthShort)));
   // Within the drawing's extent.
   for (const WallLine& line : drawing.lines) {
     EXPECT_GE(std::min(line.x1, line.x2), drawing.left);

@@ -54,9 +54,9 @@ DesignCriteriaDialog::DesignCriteriaDialog(Session& session, QWidget* parent)
   }
   generalLayout->addLayout(texts);
   auto* methodFrame = new QGroupBox(QStringLiteral("Design Method"), general);
-  auto methods = AddOptionFrame(methodFrame, {"&ACI 530-99, Working Stress",
-                                              "IBC 2000, &Working Stress",
-                                              "IBC 2000, &Ultimate Strength"});
+  auto methods = AddOptionFrame(
+      methodFrame,
+      {"&ACI 530-99, Working Stress", "IBC 2000, &Working Stress", "IBC 2000, &Ultimate Strength"});
   aci_ = methods[0];
   ibcWorking_ = methods[1];
   ibcStrength_ = methods[2];
@@ -77,10 +77,10 @@ DesignCriteriaDialog::DesignCriteriaDialog(Session& session, QWidget* parent)
   auto* masonry = new QWidget;
   auto* masonryLayout = new QGridLayout(masonry);
   auto* materialFrame = new QGroupBox(QStringLiteral("Masonry Material"), masonry);
-  auto materials = AddOptionFrame(materialFrame,
-                                  {"&Hollow Core Concrete Masonry", "H&ollow Core Clay Masonry",
-                                   "&Two Wythe Brick"},
-                                  QStringLiteral("optMasonryMaterial"));
+  auto materials = AddOptionFrame(
+      materialFrame,
+      {"&Hollow Core Concrete Masonry", "H&ollow Core Clay Masonry", "&Two Wythe Brick"},
+      QStringLiteral("optMasonryMaterial"));
   for (int i = 0; i < 3; ++i) material_[i] = materials[static_cast<size_t>(i)];
   auto* mortarFrame = new QGroupBox(QStringLiteral("Mortar Material"), masonry);
   auto mortars = AddOptionFrame(mortarFrame, {"&PCL or Mortar Cement", "M&asonry Cement"});
@@ -123,8 +123,8 @@ DesignCriteriaDialog::DesignCriteriaDialog(Session& session, QWidget* parent)
     spanType_[i]->installEventFilter(this);
   }
   auto* supportFrame = new QGroupBox(QStringLiteral("Support Type"), support);
-  auto supports = AddOptionFrame(supportFrame, {"&Pinned at Base", "&Fixed at Base",
-                                                "P&artially Fixed at Base"});
+  auto supports = AddOptionFrame(supportFrame,
+                                 {"&Pinned at Base", "&Fixed at Base", "P&artially Fixed at Base"});
   pinned_ = supports[0];
   fixed_ = supports[1];
   partiallyFixed_ = supports[2];
@@ -175,7 +175,8 @@ DesignCriteriaDialog::DesignCriteriaDialog(Session& session, QWidget* parent)
     connect(material_[i], &QRadioButton::clicked, this,
             [this, code = materialCodes[i]] { model_.ChooseMasonryMaterial(code); });
   }
-  connect(mortarCement_, &QRadioButton::clicked, this, [this] { model_.ChooseMortarMaterial("PCL"); });
+  connect(mortarCement_, &QRadioButton::clicked, this,
+          [this] { model_.ChooseMortarMaterial("PCL"); });
   connect(masonryCement_, &QRadioButton::clicked, this,
           [this] { model_.ChooseMortarMaterial("Masonry"); });
   connect(typeN_, &QRadioButton::clicked, this, [this] { model_.ChooseMortarType("N"); });
@@ -195,8 +196,10 @@ DesignCriteriaDialog::DesignCriteriaDialog(Session& session, QWidget* parent)
     model_.ChooseSupport(choice);
     ShowModel();
   };
-  connect(pinned_, &QRadioButton::clicked, this, [supportClick] { supportClick(BaseSupport::Pinned); });
-  connect(fixed_, &QRadioButton::clicked, this, [supportClick] { supportClick(BaseSupport::Fixed); });
+  connect(pinned_, &QRadioButton::clicked, this,
+          [supportClick] { supportClick(BaseSupport::Pinned); });
+  connect(fixed_, &QRadioButton::clicked, this,
+          [supportClick] { supportClick(BaseSupport::Fixed); });
   connect(partiallyFixed_, &QRadioButton::clicked, this,
           [supportClick] { supportClick(BaseSupport::PartiallyFixed); });
   connect(axialMcr_, &QCheckBox::toggled, this, [this](bool on) { model_.SetUseAxialMcr(on); });
@@ -226,7 +229,8 @@ void DesignCriteriaDialog::ShowModel() {
     showAtStart_->setChecked(model_.ShowAtStart());
   }
   const char* materialCodes[3] = {"CMU", "Clay", "Brick"};
-  for (int i = 0; i < 3; ++i) SetChecked(material_[i], model_.MasonryMaterial() == materialCodes[i]);
+  for (int i = 0; i < 3; ++i)
+    SetChecked(material_[i], model_.MasonryMaterial() == materialCodes[i]);
   SetChecked(mortarCement_, model_.MortarMaterial() == "PCL");
   SetChecked(masonryCement_, model_.MortarMaterial() == "Masonry");
   SetChecked(typeN_, model_.MortarType() == "N");

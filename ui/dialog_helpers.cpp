@@ -1,8 +1,8 @@
 #include "ui/dialog_helpers.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QApplication>
 #include <QVBoxLayout>
 
 #include "model/errors.h"
@@ -10,7 +10,8 @@
 
 namespace calvix::ui {
 
-std::vector<QRadioButton*> AddOptionFrame(QGroupBox* frame, std::initializer_list<const char*> captions,
+std::vector<QRadioButton*> AddOptionFrame(QGroupBox* frame,
+                                          std::initializer_list<const char*> captions,
                                           const QString& objectName) {
   auto* layout = new QVBoxLayout(frame);
   std::vector<QRadioButton*> buttons;

@@ -21,7 +21,8 @@ inline QString Text(std::string_view text) {
 }
 
 // A frame with a column of option buttons; the buttons are returned in order.
-std::vector<QRadioButton*> AddOptionFrame(QGroupBox* frame, std::initializer_list<const char*> captions,
+std::vector<QRadioButton*> AddOptionFrame(QGroupBox* frame,
+                                          std::initializer_list<const char*> captions,
                                           const QString& objectName = {});
 
 // Runs `action`; an unexpected failure is reported with the error report

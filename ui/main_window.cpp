@@ -31,7 +31,9 @@
 #include "ui/small_dialogs.h"
 
 // The toolbar icons are compiled into the ui library.
-static void InitResources() { Q_INIT_RESOURCE(calvix); }
+static void InitResources() {
+  Q_INIT_RESOURCE(calvix);
+}
 
 namespace calvix::ui {
 
@@ -129,7 +131,8 @@ void MainWindow::BuildToolbar() {
         QString::fromUtf8(button.hint));
     action->setToolTip(QString::fromUtf8(button.hint));
     action->setObjectName(QStringLiteral("tbButton%1").arg(index++));
-    connect(action, &QAction::triggered, this, [this, command = button.command] { (this->*command)(); });
+    connect(action, &QAction::triggered, this,
+            [this, command = button.command] { (this->*command)(); });
   }
   addToolBar(Qt::TopToolBarArea, toolbar_);
 }
@@ -212,9 +215,8 @@ void MainWindow::AddFieldRows(QWidget* page, QGridLayout* grid, int first, int l
     grid->addWidget(edit, row, 2);
     grid->addWidget(unit, row, 3);
     connect(edit, &NumericEdit::focusEntered, this, [this](int i) { FieldFocused(i); });
-    connect(edit, &QLineEdit::textEdited, this, [this, index](const QString& text) {
-      FieldEdited(index, text);
-    });
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, index](const QString& text) { FieldEdited(index, text); });
     connect(edit, &NumericEdit::focusLeft, this, [this](int i) { FieldLeft(i); });
     connect(edit, &NumericEdit::enterPressed, this, [this, edit](int i) {
       FieldLeft(i);
@@ -243,7 +245,8 @@ QWidget* MainWindow::BuildPages() {
   auto layerButtons = AddOptionFrame(layers, {"One Layer", "Two Layers"}, "optReinfLayers");
   reinfLayers_ = {layerButtons[0], layerButtons[1]};
   auto* grout = new QGroupBox(QStringLiteral("Grout Spacing"), wall);
-  auto groutButtons = AddOptionFrame(grout, {"Partially Grouted", "Solid Grouted"}, "optGroutSpacing");
+  auto groutButtons =
+      AddOptionFrame(grout, {"Partially Grouted", "Solid Grouted"}, "optGroutSpacing");
   groutSpacing_ = {groutButtons[0], groutButtons[1]};
   auto* options = new QHBoxLayout;
   options->addWidget(layers);
@@ -376,7 +379,8 @@ QWidget* MainWindow::BuildPages() {
     });
   });
   connect(cboUseGroup_, &QComboBox::activated, this, [this](int) {
-    Guard("Use Group Click", [this] { ChooseUseGroup(session_, cboUseGroup_->currentText().toStdString()); });
+    Guard("Use Group Click",
+          [this] { ChooseUseGroup(session_, cboUseGroup_->currentText().toStdString()); });
   });
   connect(cboS1_, &QComboBox::activated, this, [this](int) {
     Guard("S1 Click", [this] { ChooseS1Class(session_, cboS1_->currentText().toStdString()); });
@@ -447,7 +451,9 @@ void MainWindow::ApplyStates(const FieldStates& states) {
   ShowProblem();
 }
 
-void MainWindow::UpdateFieldsAndShow() { ApplyStates(UpdateFields(session_)); }
+void MainWindow::UpdateFieldsAndShow() {
+  ApplyStates(UpdateFields(session_));
+}
 
 void MainWindow::ShowProblem() {
   loading_ = true;
@@ -479,7 +485,9 @@ void MainWindow::ShowCaption() {
   statusBar_[0]->setText(QString::fromStdString(session_.window.ProjectStatus));
 }
 
-void MainWindow::DoRPanelLabels() { picWallGraphic_->update(); }
+void MainWindow::DoRPanelLabels() {
+  picWallGraphic_->update();
+}
 
 // ---------------------------------------------------------------------------
 // Entry fields
@@ -534,7 +542,9 @@ void MainWindow::PageTabs(int keyCode) {
   if (next != tabInput_->currentIndex()) tabInput_->setCurrentIndex(next);
 }
 
-void MainWindow::SelectTab(int tab) { tabInput_->setCurrentIndex(tab); }
+void MainWindow::SelectTab(int tab) {
+  tabInput_->setCurrentIndex(tab);
+}
 
 // ---------------------------------------------------------------------------
 // Commands
@@ -562,7 +572,8 @@ void MainWindow::FileOpen() {
 void MainWindow::FileSave() {
   Guard("Menu File Item", [this] {
     // A field still being edited is taken first.
-    if (auto* edit = qobject_cast<NumericEdit*>(QApplication::focusWidget())) FieldLeft(edit->index());
+    if (auto* edit = qobject_cast<NumericEdit*>(QApplication::focusWidget()))
+      FieldLeft(edit->index());
     if (windGrid_->editing() && !windGrid_->CommitEdit()) return;
     if (SaveFile(session_)) {
       changed_.fill(false);
@@ -601,10 +612,10 @@ void MainWindow::EditLoadCombinations() {
 
 void MainWindow::Solve(bool reinforced) {
   Guard("Menu Solve Item", [this, reinforced] {
-    if (auto* edit = qobject_cast<NumericEdit*>(QApplication::focusWidget())) FieldLeft(edit->index());
+    if (auto* edit = qobject_cast<NumericEdit*>(QApplication::focusWidget()))
+      FieldLeft(edit->index());
     if (windGrid_->editing() && !windGrid_->CommitEdit()) return;
-    SolveOutcome outcome =
-        SolveWall(session_, reinforced, analysis_, DesignRoutinesFor(design_));
+    SolveOutcome outcome = SolveWall(session_, reinforced, analysis_, DesignRoutinesFor(design_));
     ShowProblem();
     if (!outcome.designed) return;
     if (showResults) {
@@ -621,7 +632,8 @@ void MainWindow::Solve(bool reinforced) {
 
 void MainWindow::SolveGraphicPlot() {
   Guard("Menu Solve Item", [this] {
-    if (auto* edit = qobject_cast<NumericEdit*>(QApplication::focusWidget())) FieldLeft(edit->index());
+    if (auto* edit = qobject_cast<NumericEdit*>(QApplication::focusWidget()))
+      FieldLeft(edit->index());
     ConvertInput(session_);
     if (!ValidateInput(session_)) return;
     // One wall picture window: created on first use, unloaded when closed.

@@ -49,8 +49,12 @@ class MainWindow : public QMainWindow {
   WindLoadGrid* windGrid() const { return windGrid_; }
   QTabWidget* inputTabs() const { return tabInput_; }
   QTabWidget* loadTabs() const { return tabLoads_; }
-  QRadioButton* groutSpacing(int element) const { return groutSpacing_.at(static_cast<size_t>(element)); }
-  QRadioButton* reinfLayers(int element) const { return reinfLayers_.at(static_cast<size_t>(element)); }
+  QRadioButton* groutSpacing(int element) const {
+    return groutSpacing_.at(static_cast<size_t>(element));
+  }
+  QRadioButton* reinfLayers(int element) const {
+    return reinfLayers_.at(static_cast<size_t>(element));
+  }
   QComboBox* siteClassList() const { return cboSiteClass_; }
   WallGraphic* wallGraphic() const { return picWallGraphic_; }
   QLabel* statusText(int element) const { return statusBar_.at(static_cast<size_t>(element)); }
@@ -147,7 +151,7 @@ class MainWindow : public QMainWindow {
   WallGraphic* picWallGraphic_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   QMenu* popup_ = nullptr;
-  bool loading_ = false;   // suppresses edit handling while the problem is shown
+  bool loading_ = false;  // suppresses edit handling while the problem is shown
   bool started_ = false;
 };
 

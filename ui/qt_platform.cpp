@@ -33,10 +33,18 @@ QString QtFileFilter(const std::string& filter) {
 MessageAnswer QtPlatform::ShowMessage(const Message& message) {
   QMessageBox box(parent_);
   switch (message.icon) {
-    case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MessageIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MessageIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MessageIcon::Exclamation:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageIcon::Critical:
+      box.setIcon(QMessageBox::Critical);
+      break;
   }
   box.setWindowTitle(QString::fromStdString(message.title));
   box.setText(MessageTextForDisplay(message.text));
@@ -90,6 +98,8 @@ void QtPlatform::SetBusyPointer(bool busy) {
   }
 }
 
-void QtPlatform::Beep() { QApplication::beep(); }
+void QtPlatform::Beep() {
+  QApplication::beep();
+}
 
 }  // namespace calvix::ui

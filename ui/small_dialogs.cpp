@@ -41,8 +41,7 @@ QString ProgramNameAndVersion() {
   return QStringLiteral("Calvix  Version ") + QCoreApplication::applicationVersion();
 }
 
-SiteCoefficientDialog::SiteCoefficientDialog(Platform& platform, EntryForm& entry,
-                                             QWidget* parent)
+SiteCoefficientDialog::SiteCoefficientDialog(Platform& platform, EntryForm& entry, QWidget* parent)
     : QDialog(parent), platform_(platform), entry_(entry) {
   setObjectName(QStringLiteral("frmFA"));
   setWindowTitle(Text(SiteCoefficientDialogModel::kCaption));
@@ -83,11 +82,11 @@ UnitsDialog::UnitsDialog(int16_t currentUnitsType, QWidget* parent) : QDialog(pa
   setWindowTitle(QStringLiteral("Calvix Units"));
   auto* layout = new QVBoxLayout(this);
   auto* frame = new QGroupBox(QStringLiteral("Select a System of Units:"), this);
-  auto options = AddOptionFrame(frame,
-                                {"&U.S. Standard    (pounds and feet)",
-                                 "&S.I. Metric    (newtons and meters)",
-                                 "&MKS Metric    (kilograms and meters)"},
-                                QStringLiteral("optUnits"));
+  auto options =
+      AddOptionFrame(frame,
+                     {"&U.S. Standard    (pounds and feet)", "&S.I. Metric    (newtons and meters)",
+                      "&MKS Metric    (kilograms and meters)"},
+                     QStringLiteral("optUnits"));
   for (size_t i = 0; i < 3; ++i) options_[i] = options[i];
   int element = currentUnitsType >= 1 && currentUnitsType <= 3 ? currentUnitsType - 1 : 0;
   options_[static_cast<size_t>(element)]->setChecked(true);
@@ -116,16 +115,17 @@ MasonryDataDialog::MasonryDataDialog(bool userMasonryData, QWidget* parent) : QD
   options_ = {options[0], options[1]};
   options_[userMasonryData ? 1 : 0]->setChecked(true);
   layout->addWidget(frame);
-  auto* note = new QLabel(
-      QStringLiteral("NOTE:   DEFAULT MASONRY DATA fields are located on the\n"
-                     "\"Masonry\" Tab   (i.e. f'm, Fb, Fv, Ft, Em, n, etc.)"),
-      this);
+  auto* note = new QLabel(QStringLiteral("NOTE:   DEFAULT MASONRY DATA fields are located on the\n"
+                                         "\"Masonry\" Tab   (i.e. f'm, Fb, Fv, Ft, Em, n, etc.)"),
+                          this);
   layout->addWidget(note);
   AddOkCancel(this, layout, QStringLiteral("cmdUpdate"));
   CentreOnScreen(this);
 }
 
-bool MasonryDataDialog::userMasonryData() const { return options_[1]->isChecked(); }
+bool MasonryDataDialog::userMasonryData() const {
+  return options_[1]->isChecked();
+}
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmAbout"));
@@ -137,10 +137,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   bold.setPointSizeF(bold.pointSizeF() * 1.3);
   name->setFont(bold);
   layout->addWidget(name);
-  layout->addWidget(new QLabel(
-      QStringLiteral("Analysis and design of reinforced and unreinforced masonry walls\n"
-                     "under out-of-plane loads, by ACI 530-99 and IBC 2000."),
-      this));
+  layout->addWidget(
+      new QLabel(QStringLiteral("Analysis and design of reinforced and unreinforced masonry walls\n"
+                                "under out-of-plane loads, by ACI 530-99 and IBC 2000."),
+                 this));
   auto* row = new QHBoxLayout;
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));
@@ -163,8 +163,10 @@ SplashWindow::SplashWindow()
   big.setPointSizeF(big.pointSizeF() * 1.8);
   name->setFont(big);
   layout->addWidget(name);
-  layout->addWidget(new QLabel(QStringLiteral("Reinforced and Unreinforced Masonry Wall Design"), this));
-  layout->addWidget(new QLabel(QStringLiteral("Featuring IBC 2000 and ACI 99 Design Codes."), this));
+  layout->addWidget(
+      new QLabel(QStringLiteral("Reinforced and Unreinforced Masonry Wall Design"), this));
+  layout->addWidget(
+      new QLabel(QStringLiteral("Featuring IBC 2000 and ACI 99 Design Codes."), this));
   setAutoFillBackground(true);
   CentreOnScreen(this);
 }

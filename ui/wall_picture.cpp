@@ -109,8 +109,8 @@ bool PlotWall(QPainter& painter, Session& session, const QRectF& target, bool pr
       // The page's 8160 x 10560 units are laid over `target`, whatever the
       // painter's own coordinates (a printer page or a part of it).
       painter.save();
-      double pageScale = std::min(target.width() / kPrinterPageWidth,
-                                  target.height() / kPrinterPageHeight);
+      double pageScale =
+          std::min(target.width() / kPrinterPageWidth, target.height() / kPrinterPageHeight);
       painter.translate(target.topLeft());
       painter.scale(pageScale, pageScale);
       QFont heading(QStringLiteral("Courier New"));
@@ -175,8 +175,10 @@ QStringList WallGraphic::PanelLabels() const {
   for (const auto& row : entry.Wind) {
     if (row[kWindType] != "W" && row[kWindType] != "H") continue;
     list << QStringLiteral(" %1  %2  %3 - %4")
-                .arg(QString::fromStdString(row[kWindType]), QString::fromStdString(row[kWindMagnitude]),
-                     QString::fromStdString(row[kWindStart]), QString::fromStdString(row[kWindEnd]));
+                .arg(QString::fromStdString(row[kWindType]),
+                     QString::fromStdString(row[kWindMagnitude]),
+                     QString::fromStdString(row[kWindStart]),
+                     QString::fromStdString(row[kWindEnd]));
   }
   return list;
 }
@@ -195,8 +197,8 @@ void WallGraphic::paintEvent(QPaintEvent*) {
 
     // Where the drawing lies on the widget, to place the labels at its heights.
     double left = drawing.left;
-    double scale = std::min({sketch.width() / (drawing.right - left), sketch.height() / drawing.bottom,
-                             kPanelMaxScale});
+    double scale = std::min({sketch.width() / (drawing.right - left),
+                             sketch.height() / drawing.bottom, kPanelMaxScale});
     double x0 = sketch.left() + (sketch.width() - (drawing.right - left) * scale) / 2;
     auto toY = [&](double y) { return sketch.top() + y * scale; };
     auto toX = [&](double x) { return x0 + (x - left) * scale; };

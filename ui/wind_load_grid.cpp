@@ -12,8 +12,7 @@
 
 namespace calvix::ui {
 
-WindLoadGrid::WindLoadGrid(Session& session, QWidget* parent)
-    : QWidget(parent), session_(session) {
+WindLoadGrid::WindLoadGrid(Session& session, QWidget* parent) : QWidget(parent), session_(session) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   grid_ = new QTableWidget(kWindGridRows, kWindGridColumns, this);
@@ -140,9 +139,9 @@ bool WindLoadGrid::CommitEdit() {
 }
 
 void WindLoadGrid::Navigate(WindKey key) {
-  WindNavigation move =
-      NavigateWindGrid(cell_, key, box_->hasSelectedText() ? box_->selectionStart() : box_->cursorPosition(),
-                       static_cast<int>(box_->text().size()));
+  WindNavigation move = NavigateWindGrid(
+      cell_, key, box_->hasSelectedText() ? box_->selectionStart() : box_->cursorPosition(),
+      static_cast<int>(box_->text().size()));
   switch (move.action) {
     case WindNavigation::Action::None:
     case WindNavigation::Action::PassToBox:
@@ -163,17 +162,31 @@ bool WindLoadGrid::HandleBoxKey(QKeyEvent* event) {
   std::optional<WindKey> key;
   switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: key = WindKey::Enter; break;
+    case Qt::Key_Enter:
+      key = WindKey::Enter;
+      break;
     case Qt::Key_Tab:
       if (!(event->modifiers() & Qt::ShiftModifier)) key = WindKey::Tab;
       break;
-    case Qt::Key_Right: key = WindKey::Right; break;
-    case Qt::Key_Left: key = WindKey::Left; break;
-    case Qt::Key_Down: key = WindKey::Down; break;
-    case Qt::Key_Up: key = WindKey::Up; break;
-    case Qt::Key_Escape: key = WindKey::Escape; break;
-    case Qt::Key_Backspace: return false;
-    default: break;
+    case Qt::Key_Right:
+      key = WindKey::Right;
+      break;
+    case Qt::Key_Left:
+      key = WindKey::Left;
+      break;
+    case Qt::Key_Down:
+      key = WindKey::Down;
+      break;
+    case Qt::Key_Up:
+      key = WindKey::Up;
+      break;
+    case Qt::Key_Escape:
+      key = WindKey::Escape;
+      break;
+    case Qt::Key_Backspace:
+      return false;
+    default:
+      break;
   }
   if (key) {
     int caret = box_->hasSelectedText() ? box_->selectionStart() : box_->cursorPosition();
@@ -186,7 +199,8 @@ bool WindLoadGrid::HandleBoxKey(QKeyEvent* event) {
   QString typed = event->text();
   if (typed.isEmpty() || typed.at(0).unicode() < 32) return false;
   QString remaining = box_->text();
-  if (box_->hasSelectedText()) remaining.remove(box_->selectionStart(), box_->selectedText().size());
+  if (box_->hasSelectedText())
+    remaining.remove(box_->selectionStart(), box_->selectedText().size());
   WindKeyResult result =
       FilterWindKey(cell_.column, typed.at(0).unicode(), remaining.toStdString());
   switch (result.action) {
@@ -213,10 +227,11 @@ bool WindLoadGrid::eventFilter(QObject* watched, QEvent* event) {
       // The commit runs when the focus goes to a control other than the grid
       // or the box itself (a click into the grid commits through the click).
       QWidget* next = QApplication::focusWidget();
-      if (next != grid_ && next != box_) QTimer::singleShot(0, this, [this] {
-        QWidget* now = QApplication::focusWidget();
-        if (editing() && now != box_ && now != grid_) CommitEdit();
-      });
+      if (next != grid_ && next != box_)
+        QTimer::singleShot(0, this, [this] {
+          QWidget* now = QApplication::focusWidget();
+          if (editing() && now != box_ && now != grid_) CommitEdit();
+        });
     }
     return false;
   }
