@@ -132,16 +132,27 @@ DesignCriteriaDialog::DesignCriteriaDialog(Session& session, QWidget* parent)
   fixed_->setObjectName(QStringLiteral("optFixed"));
   partiallyFixed_->setObjectName(QStringLiteral("optPartiallyFixed"));
   for (QRadioButton* button : {pinned_, fixed_, partiallyFixed_}) button->installEventFilter(this);
+  // The percent field sits in the gap of its caption, before the "%".
   auto* percentRow = new QHBoxLayout;
-  percentLabel_ = new QLabel(QStringLiteral("P&ercent Fixed  =              %"), supportFrame);
+  const QString caption = QStringLiteral("P&ercent Fixed  =              %");
+  percentLabel_ = new QLabel(caption, supportFrame);
   percentLabel_->setObjectName(QStringLiteral("lblPercentFix"));
-  percentFixed_ = new QLineEdit(supportFrame);
+  percentFixed_ = new QLineEdit(percentLabel_);
   percentFixed_->setObjectName(QStringLiteral("dbPercentFixed"));
-  percentFixed_->setMaximumWidth(70);
   percentFixed_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   percentLabel_->setBuddy(percentFixed_);
+  QFontMetrics metrics(percentLabel_->font());
+  QString shown = QString(caption).remove(QLatin1Char('&'));
+  int gapStart = static_cast<int>(shown.indexOf(QLatin1Char('=')) + 2);
+  int gapEnd = static_cast<int>(shown.indexOf(QLatin1Char('%')));
+  int left = metrics.horizontalAdvance(shown.left(gapStart));
+  int gap = metrics.horizontalAdvance(shown.mid(gapStart, gapEnd - gapStart));
+  // The field takes the gap of the caption, which keeps its exact text.
+  int fieldWidth = std::max(gap - 4, metrics.horizontalAdvance(QStringLiteral("100")) + 8);
+  int height = metrics.height() + 8;
+  percentLabel_->setMinimumHeight(height);
+  percentFixed_->setGeometry(left, 0, fieldWidth, height);
   percentRow->addWidget(percentLabel_);
-  percentRow->addWidget(percentFixed_);
   percentRow->addStretch();
   static_cast<QVBoxLayout*>(supportFrame->layout())->addLayout(percentRow);
   supportLayout->addWidget(spanFrame);
