@@ -37,6 +37,27 @@ TEST(WallDrawingTest, CantileverIsDrawnWithoutItsParapet) {
   EXPECT_FALSE(DrawsParapet(0.0099f, false));
 }
 
+TEST(WallDrawingTest, CantileverWithATwoFootParapetHeightIsDrawnWithoutTheParapet) {
+  StartedSession s;
+  SetFieldValue(s.session, kWallHeightField, 12.0);
+  SetFieldValue(s.session, kWallThicknessField, 8.0);
+  s.entry().Cantilever = true;
+  ConvertInput(s.session);
+  // Set after the conversion, as a stale parapet height would arrive.
+  s.working().ParapetHeight = 2.0f;
+  WallDrawing drawing = PlotWallDrawing(s.problem(), SeismicResult{}, PlotWallOptions{});
+  EXPECT_FALSE(drawing.outline.parapet);
+  EXPECT_EQ(drawing.outline.size, 9);
+  EXPECT_FALSE(HasText(drawing, WallValueLabel(2.0f, s.problem().units, kLengthLong)));
+  // A cantilever has no floor / roof support at its top.
+  EXPECT_FALSE(HasText(drawing, "Floor / Roof"));
+  s.entry().Cantilever = false;
+  WallDrawing supported = PlotWallDrawing(s.problem(), SeismicResult{}, PlotWallOptions{});
+  EXPECT_TRUE(supported.outline.parapet);
+  EXPECT_EQ(supported.outline.size, 6);
+  EXPECT_TRUE(HasText(supported, WallValueLabel(2.0f, s.problem().units, kLengthLong)));
+}
+
 struct CountCase {
   float seismic;  // lb/ft on the main wall
   std::vector<std::string> types;
