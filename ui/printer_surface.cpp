@@ -1,6 +1,7 @@
 #include "ui/printer_surface.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -20,6 +21,21 @@ const QChar kCellChar = QLatin1Char('0');
 
 }  // namespace
 
+// A fixed-pitch family of the system: its own fixed font when that resolves
+// to one, else the first fixed-pitch family, those named "Mono" or "Courier"
+// first.
+QFont SystemFixedFont() {
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (QFontInfo(fixed).fixedPitch()) return fixed;
+  QString chosen;
+  for (const QString& family : QFontDatabase::families()) {
+    if (!QFontDatabase::isFixedPitch(family)) continue;
+    if (family.contains("Mono") || family.contains("Courier")) return QFont(family);
+    if (chosen.isEmpty()) chosen = family;
+  }
+  return chosen.isEmpty() ? fixed : QFont(chosen);
+}
+
 QFont ReportTextFont(const PrinterFont& font) {
   const QString family = QString::fromStdString(font.name);
   QFont result;
@@ -27,7 +43,7 @@ QFont ReportTextFont(const PrinterFont& font) {
       QFontDatabase::isFixedPitch(family)) {
     result = QFont(family);
   } else {
-    result = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    result = SystemFixedFont();
   }
   result.setStyleHint(QFont::Monospace);
   result.setFixedPitch(true);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFontInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
@@ -184,6 +185,28 @@ TEST(PrintPdfTest, WallPicturePrintsOnItsOwnPageUnderTheHeader) {
   }
   printed.insert(printed.end(), report.pdfPages[3].begin() + 7, report.pdfPages[3].end());
   EXPECT_EQ(printed, report.textLines);
+}
+
+TEST(PrintPdfTest, CharacterGridFitsThePrintableArea) {
+  testing::EnsureApplication();
+  testing::TempFolder folder;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString((folder / "grid.pdf").string()));
+  PrepareReportPrinter(printer);
+  QtPrinterSurface surface(printer);
+  // A font the system lacks falls back to its fixed-pitch font.
+  surface.BeginDocument(PrinterPage{{85, 110}, PrinterFont{"No Such Font", 12.0f}});
+  EXPECT_TRUE(QFontInfo(surface.TextFont()).fixedPitch());
+  EXPECT_LE(surface.TextFont().pointSizeF(), 12.0);
+  const QRectF last = surface.CellRect(84, 109);
+  EXPECT_LE(last.right(), surface.PageArea().right());
+  EXPECT_LE(last.bottom(), surface.PageArea().bottom() + 1e-6);
+  // 110 columns of a 12 point font would need 110 x 7.2 pt = 11 in: the font
+  // is made smaller until 85 lines and 110 columns fit, and the line still
+  // fills most of the paper width.
+  EXPECT_GT(last.right(), surface.PageArea().width() * 0.75);
+  surface.EndDocument();
 }
 
 TEST(PrintPdfTest, FailedPrinterJobIsReportedAndNothingClaimsSuccess) {
