@@ -57,6 +57,24 @@ TEST(InteractionPlotTest, WindCombinationRaisesTheAxialCapacityByTheStressIncrea
   EXPECT_GT(gravity.P[1][0], 0.0f);
 }
 
+TEST(InteractionPlotTest, AxialCapacityOfTheFirstBarByHand) {
+  SolvedExample example(kExample, true);
+  ASSERT_GT(example.design.reinforced.BarSpacing[0][0], 15.9f);  // #3 at 16 in
+  ASSERT_LT(example.design.reinforced.BarSpacing[0][0], 16.1f);
+  const PMPlotData data =
+      ComputePMPlot(example.problem(), example.analysis, example.design.reinforced, 1, 1, 0);
+  // Partially grouted 8 in CMU (t = 7.625 in, face shells 1.25 in), strip
+  // b = 48 in, #3 at s = 16 in: bf = min(16, 6 x 8, 72) = 16 = s, so
+  // bEff = 48 in; b' = 8 x 48 / 16 = 24 in;
+  // Ae = (7.625 - 2 x 1.25) x 24 + 2 x 48 x 1.25 = 123 + 120 = 243 in^2.
+  // h' = 16 ft = 192 in, r = 2.49 in, h'/r = 77.1:
+  // Fa = 0.25 x 1500 x (1 - (77.1 / 140)^2) = 261.3 psi (ACI 530-99 2-13).
+  // Point 1 of the allowable curve: Fa x Ae = 261.3 x 243 = 63,500 lb.
+  EXPECT_NEAR(data.P[1][0], 63500.0f, 0.005f * 63500.0f);
+  // As = 48 x 0.11 / 16 = 0.330 in^2.
+  EXPECT_NEAR(data.AsFurnished, 0.330f, 1e-4f);
+}
+
 TEST(InteractionPlotTest, CombinationZeroIsShownAsCombinationOne) {
   SolvedExample example(kExample, true);
   const int bar = FirstListedBar(example, 1);
