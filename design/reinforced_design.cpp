@@ -227,6 +227,10 @@ void DesignReinforcedWall(Problem& problem, const AnalysisResults& analysis,
   }
 
   const WorkingForm& w = problem.working;
+  if (!(w.SpacingModule >= kMinSpacingModule)) {
+    errorCode = kFailNoSpacing;
+    return;
+  }
   const WallDepthsResult depths = WallDepths(problem, part);
   const float t = depths.t;
   const float d = depths.d;

@@ -29,6 +29,13 @@ namespace calvix {
 // Capacity value of a cracked section that cannot be formed.
 inline constexpr float kCrackedSectionFailure = -99.0f;
 
+// Bar spacings are searched in steps of the spacing module (half the unit
+// length, 2 in for brick). The entry field takes unit lengths from 1 in, so a
+// smaller module comes only from a damaged or hand-edited file. The designs
+// refuse it (failure code 8) rather than search millions of spacings or step
+// a spacing by an amount too small to change it in single precision.
+inline constexpr float kMinSpacingModule = 0.5f;
+
 struct WallDepthsResult {
   float t = 0;       // actual thickness (in)
   float d = 0;       // depth to the tension steel for positive moment (in)

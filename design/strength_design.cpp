@@ -76,8 +76,9 @@ PartContext MakeContext(const Problem& problem, int part, int16_t& errorCode) {
   c.allowDeflection = static_cast<float>(kServiceDeflectionRatio * c.hPrime);
   c.minSteelArea = static_cast<float>(static_cast<double>(w.MinSteelRatio) * c.b * c.t);
 
-  const bool usable = c.t > 0.0f && c.b > 0.0 && c.module > 0.0f && w.FmPrime > 0.0f &&
-                      w.Fy > 0.0f && w.Es > 0.0f && c.d > 0.0f && c.dPrime > 0.0f;
+  const bool usable = c.t > 0.0f && c.b > 0.0 && c.module >= kMinSpacingModule &&
+                      w.FmPrime > 0.0f && w.Fy > 0.0f && w.Es > 0.0f && c.d > 0.0f &&
+                      c.dPrime > 0.0f;
   if (!usable) {
     errorCode = kNoSpacingFailure;
     return c;

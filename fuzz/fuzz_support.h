@@ -1,7 +1,6 @@
 // Shared pieces of the fuzz targets: a private scratch folder holding a copy
-// of the generated program folder, a platform that answers every question and
-// hands out one scripted file, and a check that a solve left no non-finite
-// number in its results.
+// of the generated program folder, and a platform that answers every question
+// and hands out one scripted file.
 #pragma once
 
 #include <unistd.h>
@@ -13,12 +12,14 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "model/platform.h"
 
 namespace calvix::fuzzing {
 
+// One per process: the folder is named after the process.
 class ScratchFolder {
  public:
   ScratchFolder() {
@@ -43,9 +44,9 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
-inline void WriteBytes(const std::filesystem::path& path, const uint8_t* data, size_t size) {
+inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // Answers Yes to every question and opens the one file it was given.

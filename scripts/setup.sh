@@ -2,7 +2,9 @@
 # Sets up a Debian 12 machine for Calvix (run as root), builds it, and then
 # either runs the program's main job or the whole test suite.
 #   bash scripts/setup.sh run    # build, then solve the shipped example wall
-#   bash scripts/setup.sh test   # build, then run every test
+#   bash scripts/setup.sh test   # build, then run every test, then build and
+#                                # run every test again with AddressSanitizer
+#                                # and UndefinedBehaviorSanitizer (build-asan/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,7 +15,8 @@ case "$job" in
 esac
 
 packages=(build-essential cmake libgtest-dev libgmock-dev nlohmann-json3-dev libcli11-dev
-  qt6-base-dev qt6-svg-dev libgl-dev)
+  qt6-base-dev qt6-svg-dev libgl-dev
+  clang libclang-rt-14-dev libbenchmark-dev hyperfine)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -34,5 +37,13 @@ case "$job" in
     ;;
   test)
     ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+    # The same suite under AddressSanitizer and UndefinedBehaviorSanitizer;
+    # the desktop program is left out there to keep the run short.
+    asan_dir="${CALVIX_ASAN_BUILD_DIR:-build-asan}"
+    cmake -S . -B "$asan_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALVIX_BUILD_DESKTOP=OFF \
+      -DCALVIX_SANITIZE=ON
+    cmake --build "$asan_dir" -j "$(nproc)"
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --test-dir "$asan_dir" --output-on-failure -j "$(nproc)"
     ;;
 esac
