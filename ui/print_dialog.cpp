@@ -31,9 +31,6 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-// The largest printer font size the font dialog offers (points).
-constexpr int kMaxPrinterFontSize = 12;
-
 const std::vector<float>* SpacingsOf(const DesignResults& design, DesignRun run, int part) {
   const std::size_t p = PartIndex(part);
   switch (run) {
@@ -47,6 +44,14 @@ const std::vector<float>* SpacingsOf(const DesignResults& design, DesignRun run,
 }
 
 }  // namespace
+
+bool SavePrinterFont(const std::filesystem::path& settingsFile, const std::string& family,
+                     double pointSize) {
+  SettingsFile settings(settingsFile);
+  const long size = std::clamp(std::lround(pointSize), 1L, static_cast<long>(kMaxPrinterFontSize));
+  return settings.Write("Font Data", "FontName", family) &&
+         settings.Write("Font Data", "FontSize", std::to_string(size));
+}
 
 std::string BarSpacingText(const Problem& problem, int bar, float s) {
   const UnitSystem& u = problem.units;
@@ -234,10 +239,7 @@ void PrintDialog::FontsClicked() {
   const QFont chosen =
       QFontDialog::getFont(&ok, current, this, "Choose Printer Font", QFontDialog::MonospacedFonts);
   if (!ok) return;
-  const int size =
-      std::clamp(static_cast<int>(std::lround(chosen.pointSizeF())), 1, kMaxPrinterFontSize);
-  settings.Write("Font Data", "FontName", chosen.family().toStdString());
-  settings.Write("Font Data", "FontSize", std::to_string(size));
+  SavePrinterFont(session_.folder.Settings(), chosen.family().toStdString(), chosen.pointSizeF());
 }
 
 void PrintDialog::SaveChecks() {

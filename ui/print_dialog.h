@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QPrinter>
 #include <array>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +48,17 @@ std::string BarSpacingText(const Problem& problem, int bar, float s);
 // bar lacks a spacing.
 std::vector<RebarEntry> RebarEntries(const Problem& problem, const DesignResults& design,
                                      DesignRun run, int part);
+
+// ---- Printer font ----------------------------------------------------------
+
+// The largest printer font size the Fonts... dialog accepts (points).
+inline constexpr int kMaxPrinterFontSize = 12;
+
+// Writes the printer font chosen with Fonts... to the settings file ("Font
+// Data": "FontName" and "FontSize", the size as a whole number of points, at
+// most kMaxPrinterFontSize and at least 1). Returns whether both were written.
+bool SavePrinterFont(const std::filesystem::path& settingsFile, const std::string& family,
+                     double pointSize);
 
 // ---- Print dialog ----------------------------------------------------------
 

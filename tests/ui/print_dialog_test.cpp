@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <filesystem>
 
+#include "files/settings.h"
 #include "tests/ui/print_test_support.h"
 
 namespace calvix {
@@ -43,6 +44,19 @@ TEST(PrintDialogTest, PrintBeforeADesignIsRefusedWithoutADialog) {
             "ERROR:  This problem cannot be printed.  The input data has\r"
             "changed or the wall has not been designed yet.\r\r"
             "Please select \"Design Wall\" from the Solve Menu.");
+}
+
+TEST(PrintDialogTest, ChosenPrinterFontGoesToTheSettingsCappedAt12Points) {
+  testing::StartedSession started;
+  const auto ini = started.session.folder.Settings();
+  ASSERT_TRUE(SavePrinterFont(ini, "DejaVu Sans Mono", 14.0));
+  SettingsFile settings(ini);
+  EXPECT_EQ(settings.Read("Font Data", "FontName"), "DejaVu Sans Mono");
+  EXPECT_EQ(settings.Read("Font Data", "FontSize"), "12");
+  ASSERT_TRUE(SavePrinterFont(ini, "Noto Mono", 9.6));
+  EXPECT_EQ(settings.Read("Font Data", "FontName"), "Noto Mono");
+  EXPECT_EQ(settings.Read("Font Data", "FontSize"), "10");
+  EXPECT_FLOAT_EQ(ReadFontSize(settings), 10.0f);
 }
 
 TEST(PrintDialogTest, BarSpacingTextsInEachUnitSystem) {
