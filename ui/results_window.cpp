@@ -265,7 +265,7 @@ ResultsWindow::ResultsWindow(QWidget* parent, Session& session, const AnalysisRe
 
   connect(tabResults_, &QTabBar::currentChanged, this, [this](int tab) { TabChanged(tab); });
   connect(cboRebarDesign_, &QComboBox::currentIndexChanged, this, [this](int) {
-    if (filling_) return;
+    if (filling_ || !StillDesigned()) return;
     const int tab = tabResults_->currentIndex();
     if (tab >= 1) ShowDetailResults(tab, SelectedChoice(), GetInfo());
   });
@@ -404,16 +404,26 @@ void ResultsWindow::ShowDetailResults(int tab, int choice, int part) {
   lblAsMin_->setText(Q(asMinimum));
 }
 
+bool ResultsWindow::StillDesigned() {
+  // The tables belong to the input they were designed with: after any change
+  // of the input (or another problem) nothing more is computed from them.
+  if (session_.problem.Designed) return true;
+  close();
+  return false;
+}
+
 void ResultsWindow::TabChanged(int tab) {
   if (tab <= 0) {
     pages_->setCurrentIndex(0);
     return;
   }
+  if (!filling_ && !StillDesigned()) return;
   pages_->setCurrentIndex(1);
   if (cboRebarDesign_->count() > 0) ShowDetailResults(tab, SelectedChoice(), GetInfo());
 }
 
 void ResultsWindow::ClickButton(int index) {
+  if (index >= 2 && !StillDesigned()) return;
   switch (index) {
     case 0:
       close();

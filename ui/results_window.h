@@ -75,6 +75,8 @@ class ResultsWindow : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Closes the window when the problem is no longer designed.
+  bool StillDesigned();
   void FillRebarList(int part);
   void TabChanged(int tab);
   int SelectedChoice() const;

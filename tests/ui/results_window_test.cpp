@@ -191,6 +191,17 @@ TEST(ResultsWindowTest, EscapeReturnsAndTheButtonsReachTheirActions) {
   EXPECT_FALSE(window->isVisible());
 }
 
+TEST(ResultsWindowTest, ChangedInputComputesNothingMoreFromTheOldTables) {
+  SolvedExample example("cmu-bearing-wall.cxl", true);
+  auto window = Open(example);
+  window->show();
+  example.problem().Designed = false;  // a field was edited
+  window->ClickButton(3);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(window->SummaryCaption()->text().toStdString(), "MAIN WALL RESULTS:");
+  EXPECT_TRUE(example.platform.messages.empty());
+}
+
 TEST(ResultsWindowTest, PartWithoutAnySpacingHasNoCombinationPages) {
   SolvedExample example("cmu-bearing-wall.cxl", true);
   for (float& s : example.design.reinforced.BarSpacing[1]) s = 0.0f;
