@@ -11,18 +11,19 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Calvix"));
   QApplication::setApplicationVersion(QStringLiteral(CALVIX_VERSION));
 
+  // The splash with the busy pointer while the main window loads.
+  calvix::ui::QtPlatform platform;
   calvix::ui::SplashWindow splash;
   splash.show();
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  platform.SetBusyPointer(true);
   QApplication::processEvents();
 
   // The settings, units, bars and default data lie beside the program.
-  calvix::ui::QtPlatform platform;
   calvix::ui::MainWindow window(
       platform, calvix::ProgramFolder{QApplication::applicationDirPath().toStdString()});
   platform.SetParent(&window);
-  QApplication::restoreOverrideCursor();
   bool started = window.StartUp();
+  platform.SetBusyPointer(false);
   splash.close();
   if (!started) return 1;
   window.show();
