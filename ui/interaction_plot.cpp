@@ -539,6 +539,10 @@ PMPlotWindow::PMPlotWindow(QWidget* parent, Session& session, const AnalysisResu
   SelectBar(bar);
   connect(cboRebarDesign_, &QComboBox::currentIndexChanged, this, [this](int index) {
     if (index < 0) return;
+    if (!session_.problem.Designed) {
+      close();
+      return;
+    }
     data_.bar = cboRebarDesign_->itemData(index).toInt();
     Recompute();
   });
@@ -552,6 +556,12 @@ void PMPlotWindow::SelectBar(int bar) {
 }
 
 void PMPlotWindow::Recompute() {
+  // The curves come from the design tables of the input as it was designed:
+  // after any change nothing more is drawn from them.
+  if (!session_.problem.Designed) {
+    close();
+    return;
+  }
   data_ = ComputePMPlot(session_.problem, analysis_, design_.reinforced, data_.part, data_.combo,
                         data_.bar);
   ShowGraphResults();
@@ -568,6 +578,10 @@ void PMPlotWindow::ShowGraphResults() {
 }
 
 bool PMPlotWindow::PrintOn(QPrinter& printer) {
+  if (!session_.problem.Designed) {
+    close();
+    return false;
+  }
   PrepareReportPrinter(printer);
   const std::string rebar =
       data_.spacing > 0 ? BarSpacingText(session_.problem, data_.bar, data_.spacing) : "";

@@ -154,6 +154,24 @@ TEST(InteractionPlotTest, LabelsOfTheParapetAndChoosingAnotherBar) {
   EXPECT_TRUE(shown);
 }
 
+TEST(InteractionPlotTest, ChangedInputDrawsAndPrintsNothingMore) {
+  SolvedExample example(kExample, true);
+  const auto entries = RebarEntries(example.problem(), example.design, DesignRun::Reinforced, 1);
+  ASSERT_GE(entries.size(), 2u);
+  PMPlotWindow window(nullptr, example.session, example.analysis, example.design, 1, 2,
+                      entries[0].row);
+  window.show();
+  example.problem().Designed = false;  // a field was edited
+  window.RebarList()->setCurrentIndex(1);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.Data().bar, entries[0].row);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString((example.folder / "stale.pdf").string()));
+  EXPECT_FALSE(window.PrintOn(printer));
+  EXPECT_FALSE(std::filesystem::exists(example.folder / "stale.pdf"));
+}
+
 TEST(InteractionPlotTest, PrintedPageCarriesTheDataBlockAndTheDiagram) {
   SolvedExample example(kExample, true);
   const auto entries = RebarEntries(example.problem(), example.design, DesignRun::Reinforced, 2);
