@@ -158,7 +158,9 @@ QStringList WallGraphic::PanelLabels() const {
   auto text = [&](int field) {
     QString unit = QString::fromStdString(labels[static_cast<size_t>(field)][1]).trimmed();
     QString value = QString::fromStdString(entry.Fields[static_cast<size_t>(field)]);
-    return QStringLiteral(" ") + value + (unit.isEmpty() ? QString() : QStringLiteral(" ") + unit);
+    // An empty field shows no unit either.
+    if (value.isEmpty() || unit.isEmpty()) return QStringLiteral(" ") + value;
+    return QStringLiteral(" ") + value + QStringLiteral(" ") + unit;
   };
   QStringList list;
   if (view_ == WallView::Dimensions) {
