@@ -112,6 +112,17 @@ TEST_F(MainWindowTest, ExampleWallIsSolvedAndItsPictureDrawn) {
   ASSERT_FALSE(platform.messages.empty());
   EXPECT_EQ(platform.messages.back().text, "The reinforced wall has been designed (ACI).");
 
+  // The small picture's value labels: the field texts, each after a space.
+  window->wallGraphic()->SetView(WallView::Dimensions);
+  QStringList labels = window->wallGraphic()->PanelLabels();
+  ASSERT_FALSE(labels.isEmpty());
+  EXPECT_EQ(labels[0].toStdString(), " " + entry().Fields[kWallHeightField] + " ft");
+  window->wallGraphic()->SetView(WallView::Loads);
+  labels = window->wallGraphic()->PanelLabels();
+  ASSERT_GE(labels.size(), 4);
+  EXPECT_EQ(labels[0].toStdString(), " D.L. " + entry().Fields[kFloorDeadField] + " plf");
+  EXPECT_TRUE(labels[3].startsWith(" W  ")) << labels[3].toStdString();
+
   window->SolveGraphicPlot();
   auto* picture = window->findChild<WallPictureWindow*>("frmWallPicture");
   ASSERT_NE(picture, nullptr);
