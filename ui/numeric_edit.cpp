@@ -29,6 +29,9 @@ void NumericEdit::focusInEvent(QFocusEvent* event) {
 
 void NumericEdit::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
+  // Opening a menu or a list's pop-up does not leave the field; the commands
+  // of the menus take a pending edit themselves.
+  if (event->reason() == Qt::PopupFocusReason) return;
   emit focusLeft(index_);
 }
 
