@@ -494,7 +494,11 @@ void MainWindow::DoRPanelLabels() {
 
 void MainWindow::FieldFocused(int index) {
   Guard("Data GotFocus", [this, index] {
-    valueAtFocus_[static_cast<size_t>(index)] = ValueAtFocus(session_, index);
+    // Coming back to a field with a pending edit keeps the value it held
+    // before the edit.
+    if (!changed_[static_cast<size_t>(index)]) {
+      valueAtFocus_[static_cast<size_t>(index)] = ValueAtFocus(session_, index);
+    }
     DoRPanelLabels();
   });
 }

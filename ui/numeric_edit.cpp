@@ -24,6 +24,7 @@ bool NumericEdit::IsNumberInProgress(const QString& text) {
 
 void NumericEdit::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
+  if (event->reason() == Qt::PopupFocusReason) return;
   emit focusEntered(index_);
 }
 
