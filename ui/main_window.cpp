@@ -556,6 +556,7 @@ void MainWindow::SelectTab(int tab) {
 void MainWindow::FileNew() {
   Guard("Menu File Item", [this] {
     if (!NewProblem(session_)) return;
+    changed_.fill(false);
     windGrid_->FormatWindGrid();
     UpdateFieldsAndShow();
     // Criteria chosen there belong to the new problem and count as a change.
