@@ -41,6 +41,9 @@ WindLoadGrid::WindLoadGrid(Session& session, QWidget* parent) : QWidget(parent),
 }
 
 void WindLoadGrid::FormatWindGrid() {
+  // A new set of cells: an open edit belongs to the old one and is dropped.
+  editing_ = false;
+  box_->hide();
   grid_->setRowCount(kWindGridRows);
   grid_->setColumnCount(kWindGridColumns);
   QFontMetrics metrics(grid_->font());
