@@ -185,6 +185,24 @@ TEST_F(MainWindowTest, WindMagnitudeIsStoredWithGroupingAndTwoDecimals) {
   EXPECT_EQ(grid->currentCell(), (WindCell{1, 3}));
 }
 
+TEST_F(MainWindowTest, WindGridKeysMoveBetweenCellsAndOnToTheSiteClass) {
+  window->SelectTab(1);
+  window->loadTabs()->setCurrentIndex(1);
+  WindLoadGrid* grid = window->windGrid();
+  grid->StartEdit({5, 2});
+  QTest::keyClick(grid->editBox(), Qt::Key_Down);
+  EXPECT_EQ(grid->currentCell(), (WindCell{1, 3}));
+  QTest::keyClick(grid->editBox(), Qt::Key_Up);
+  EXPECT_EQ(grid->currentCell(), (WindCell{5, 2}));
+  QTest::keyClicks(grid->editBox(), "12");
+  QTest::keyClick(grid->editBox(), Qt::Key_Escape);
+  EXPECT_TRUE(grid->editBox()->text().isEmpty());
+  grid->StartEdit({5, 4});
+  QTest::keyClick(grid->editBox(), Qt::Key_Tab);
+  EXPECT_FALSE(grid->editing());
+  EXPECT_TRUE(window->siteClassList()->hasFocus());
+}
+
 TEST_F(MainWindowTest, UnitChangeClearsAndRefillsTheProblem) {
   EnterInto(kWallWeightField, "55");
   WhenDialogOpens([](QWidget* dialog) {
