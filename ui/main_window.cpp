@@ -5,9 +5,11 @@
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -720,7 +722,17 @@ void MainWindow::RestoreWindowPlace() {
     resize(sizeHint().expandedTo(QSize(980, 640)));
     return;
   }
-  setGeometry(place->left, place->top, place->width, place->height);
+  // A place kept on a screen that is no longer there is not used.
+  QRect kept(place->left, place->top, place->width, place->height);
+  bool visible = false;
+  for (QScreen* screen : QGuiApplication::screens()) {
+    visible = visible || screen->availableGeometry().intersects(kept);
+  }
+  if (!visible) {
+    resize(place->width, place->height);
+    return;
+  }
+  setGeometry(kept);
   if (place->maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
