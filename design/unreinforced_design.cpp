@@ -235,6 +235,14 @@ void DesignUnreinforcedWall(Problem& problem, const AnalysisResults& analysis,
   results.Thickness[p] = t;
   FindGoverningCombinationUnreinforced(problem, analysis, results, hPrime, t, errorCode, part);
   if (errorCode != 0) return;
+  // The partial grouting cases are whole numbers of spacing modules apart; a
+  // module below kMinSpacingModule makes them meaningless (a spacing of a
+  // thousandth of an inch is no grouting pattern). Solid grouting, which the
+  // message of code 8 suggests, does not depend on the module.
+  if (!w.SolidGrouted && !(w.SpacingModule >= kMinSpacingModule)) {
+    errorCode = kFailNoSpacing;
+    return;
+  }
 
   const float increase = problem.entry.StressIncreaseFactor;
   results.UnreinfFb[p] = results.GovCombo[p] != 1 ? w.Fb * increase : w.Fb;

@@ -37,8 +37,9 @@ struct LimitCase {
   std::vector<std::pair<int, const char*>> fields;    // field texts typed over the example
   std::vector<std::pair<int, int16_t>> combinations;  // LoadCombSelected changes
   bool validationOk;                                  // whether validation lets the input through
-  int16_t errorCode;       // the design's verdict: 0 designed, else the failure code
-  bool clearWind = false;  // empties the wind table
+  int16_t errorCode;          // the design's verdict: 0 designed, else the failure code
+  bool clearWind = false;     // empties the wind table
+  bool solidGrouted = false;  // selects solid grouting
 };
 
 class DesignLimitsTest : public ::testing::TestWithParam<LimitCase> {};
@@ -50,6 +51,7 @@ TEST_P(DesignLimitsTest, EndsWithAFiniteDesignOrAFailureCode) {
   ASSERT_TRUE(OpenFile(s.session));
   s.entry().UserMasonryData = true;  // the typed masonry data is used as it is
   for (const auto& [field, text] : c.fields) s.entry().Fields[static_cast<size_t>(field)] = text;
+  if (c.solidGrouted) s.entry().GroutSpacingOption = 1;
   if (c.clearWind) {
     for (auto& row : s.entry().Wind) row = {"", "", "", ""};
   }
@@ -84,7 +86,17 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"TinyModuleAci", kAci, true, {{kUnitLengthField, "0.0001"}}, {}, true, 8},
         LimitCase{"TinyModuleStrength", kIbcS, true, {{kUnitLengthField, "0.0001"}}, {}, true, 8},
         LimitCase{
-            "TinyModuleUnreinforced", kAci, false, {{kUnitLengthField, "0.0001"}}, {}, true, 0},
+            "TinyModuleUnreinforced", kAci, false, {{kUnitLengthField, "0.0001"}}, {}, true, 8},
+        // Solid grouting does not depend on the module: still designed.
+        LimitCase{"TinyModuleUnreinforcedSolid",
+                  kAci,
+                  false,
+                  {{kUnitLengthField, "0.0001"}},
+                  {},
+                  true,
+                  0,
+                  false,
+                  true},
         // Modular ratio and Em at the smallest value validation takes.
         // n = 0.001 leaves the steel almost no transformed area: no bar works.
         LimitCase{"TinyModularRatio", kAci, true, {{kModularRatioField, "0.001"}}, {}, true, 8},
