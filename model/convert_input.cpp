@@ -11,22 +11,35 @@
 namespace calvix {
 namespace {
 
+// The working form holds single-precision values. A number beyond their
+// range (a text such as "1E+39" in a project file) stops the conversion with
+// an overflow error instead of carrying an infinity into the analysis.
+float ToSingle(double value, const std::string& where) {
+  const float single = static_cast<float>(value);
+  if (!std::isfinite(single)) throw CalvixError(kErrorOverflow, "Overflow in " + where);
+  return single;
+}
+
 // A field in working units: its number divided by the factor of its quantity.
 float WorkingValue(const Session& session, int field) {
   double value = FieldNumber(session, field);
   int quantity = FieldQuantity(field);
-  if (quantity < 0) return static_cast<float>(value);
-  return static_cast<float>(value / static_cast<double>(session.problem.units.Factor(quantity)));
+  if (quantity >= 0) value /= static_cast<double>(session.problem.units.Factor(quantity));
+  return ToSingle(value, "field " + std::to_string(field) + " (" + EntryFieldName(field) + ": \"" +
+                             session.problem.entry.Fields[static_cast<size_t>(field)] + "\")");
+}
+
+std::string WindCellName(const std::string& text, int row, int column) {
+  static constexpr const char* kColumns[] = {"Type", "Magnitude", "Start", "End"};
+  return "the wind table, row " + std::to_string(row + 1) + " " + kColumns[column] + " (\"" + text +
+         "\")";
 }
 
 double WindCellNumber(const std::string& text, int row, int column) {
   if (text.find_first_not_of(" \t") == std::string::npos) return 0.0;
   auto value = ParseNumber(text);
   if (!value) {
-    static constexpr const char* kColumns[] = {"Type", "Magnitude", "Start", "End"};
-    throw CalvixError(kErrorTypeMismatch, "Type mismatch in the wind table, row " +
-                                              std::to_string(row + 1) + " " + kColumns[column] +
-                                              " (\"" + text + "\")");
+    throw CalvixError(kErrorTypeMismatch, "Type mismatch in " + WindCellName(text, row, column));
   }
   return *value;
 }
@@ -50,16 +63,18 @@ void ConvertWindTable(const Session& session, WorkingForm& work) {
     const std::string& magnitude = cells[kWindMagnitude];
     // "W" rows are pressures over a height range; every other row is a line load.
     if (cells[kWindType] == "W") {
-      work.WindMagnitude[i] = static_cast<float>(WindCellNumber(magnitude, r, kWindMagnitude) /
-                                                 units.Factor(kWindPressure));
+      work.WindMagnitude[i] =
+          ToSingle(WindCellNumber(magnitude, r, kWindMagnitude) / units.Factor(kWindPressure),
+                   WindCellName(magnitude, r, kWindMagnitude));
     } else if (!magnitude.empty()) {
-      work.WindMagnitude[i] = static_cast<float>(WindCellNumber(magnitude, r, kWindMagnitude) /
-                                                 units.Factor(kLineLoad));
+      work.WindMagnitude[i] =
+          ToSingle(WindCellNumber(magnitude, r, kWindMagnitude) / units.Factor(kLineLoad),
+                   WindCellName(magnitude, r, kWindMagnitude));
     }
-    work.WindStart[i] =
-        static_cast<float>(WindCellNumber(cells[kWindStart], r, kWindStart) / heightFactor);
-    work.WindEnd[i] =
-        static_cast<float>(WindCellNumber(cells[kWindEnd], r, kWindEnd) / heightFactor);
+    work.WindStart[i] = ToSingle(WindCellNumber(cells[kWindStart], r, kWindStart) / heightFactor,
+                                 WindCellName(cells[kWindStart], r, kWindStart));
+    work.WindEnd[i] = ToSingle(WindCellNumber(cells[kWindEnd], r, kWindEnd) / heightFactor,
+                               WindCellName(cells[kWindEnd], r, kWindEnd));
   }
 }
 

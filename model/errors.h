@@ -10,6 +10,7 @@
 namespace calvix {
 
 // Error numbers of the report, as the program has always shown them.
+inline constexpr int kErrorOverflow = 6;
 inline constexpr int kErrorTypeMismatch = 13;
 inline constexpr int kErrorFileNotFound = 53;
 inline constexpr int kErrorInputPastEnd = 62;

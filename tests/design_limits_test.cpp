@@ -13,6 +13,7 @@
 #include "cli/json_document.h"
 #include "design/design_results.h"
 #include "files/project_file.h"
+#include "model/errors.h"
 #include "support/started_session.h"
 
 namespace calvix {
@@ -170,6 +171,35 @@ INSTANTIATE_TEST_SUITE_P(
                   true,
                   0}),
     [](const ::testing::TestParamInfo<LimitCase>& info) { return std::string(info.param.name); });
+
+// A number beyond single precision in a field (found by fuzzing: a wall height
+// of 2.4E+128 ft became an infinite working height and NaN moment/shear
+// ratios) stops the conversion with an overflow error, as a text that is not a
+// number stops it with a type mismatch; nothing is analysed.
+TEST(ConversionLimitsTest, AValueBeyondSinglePrecisionStopsTheSolveWithAnOverflow) {
+  StartedSession s;
+  s.platform.files.push_back(std::string(CALVIX_SOURCE_DIR) + "/examples/" + kAci);
+  ASSERT_TRUE(OpenFile(s.session));
+  s.entry().Fields[kWallHeightField] = "1E+39";  // above 3.4E+38, the largest single
+  AnalysisResults analysis;
+  DesignResults results;
+  try {
+    SolveWall(s.session, true, analysis, DesignRoutinesFor(results));
+    FAIL() << "the solve went on with an infinite wall height";
+  } catch (const CalvixError& error) {
+    EXPECT_EQ(error.number(), kErrorOverflow);
+    EXPECT_STREQ(error.what(), "Overflow in field 0 (Wall Height: \"1E+39\")");
+  }
+  s.entry().Fields[kWallHeightField] = "16.00";
+  s.entry().Wind[0][kWindMagnitude] = "-1E+40";
+  try {
+    SolveWall(s.session, true, analysis, DesignRoutinesFor(results));
+    FAIL() << "the solve went on with an infinite wind pressure";
+  } catch (const CalvixError& error) {
+    EXPECT_EQ(error.number(), kErrorOverflow);
+    EXPECT_STREQ(error.what(), "Overflow in the wind table, row 1 Magnitude (\"-1E+40\")");
+  }
+}
 
 }  // namespace
 }  // namespace calvix
