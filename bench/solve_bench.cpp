@@ -74,10 +74,12 @@ void SolveExample(benchmark::State& state, const char* example, bool reinforced)
 BENCHMARK_CAPTURE(SolveExample, AciReinforced, "cmu-bearing-wall.cxl", true);
 // The same wall designed unreinforced (every grouting case).
 BENCHMARK_CAPTURE(SolveExample, AciUnreinforced, "cmu-bearing-wall.cxl", false);
-// IBC 2000 working stress, S.I. units, fixed-base retaining wall.
-BENCHMARK_CAPTURE(SolveExample, IbcWorkingStress, "metric-retaining-wall.cxl", true);
-// IBC 2000 strength design with P-delta, 20 ft wall.
+// IBC 2000 working stress, S.I. units, wall with a parapet.
+BENCHMARK_CAPTURE(SolveExample, IbcWorkingStress, "retail-parapet-wall-si.cxl", true);
+// IBC 2000 strength design with P-delta: a 20 ft wall, and an M.K.S. wall
+// with a parapet.
 BENCHMARK_CAPTURE(SolveExample, IbcStrength, "ibc-strength-wall.cxl", true);
+BENCHMARK_CAPTURE(SolveExample, IbcStrengthParapet, "school-gym-parapet-mks.cxl", true);
 
 void ReportExample(benchmark::State& state, const char* example, bool reinforced) {
   OpenExample open(example);
@@ -106,8 +108,9 @@ void ReportExample(benchmark::State& state, const char* example, bool reinforced
 
 BENCHMARK_CAPTURE(ReportExample, AciReinforced, "cmu-bearing-wall.cxl", true);
 BENCHMARK_CAPTURE(ReportExample, AciUnreinforced, "cmu-bearing-wall.cxl", false);
-BENCHMARK_CAPTURE(ReportExample, IbcWorkingStress, "metric-retaining-wall.cxl", true);
+BENCHMARK_CAPTURE(ReportExample, IbcWorkingStress, "retail-parapet-wall-si.cxl", true);
 BENCHMARK_CAPTURE(ReportExample, IbcStrength, "ibc-strength-wall.cxl", true);
+BENCHMARK_CAPTURE(ReportExample, IbcStrengthParapet, "school-gym-parapet-mks.cxl", true);
 
 }  // namespace
 }  // namespace calvix

@@ -56,10 +56,16 @@ Decimal ExactDecimal(double magnitude) {
   if (error != std::errc()) return {};  // unreachable: the buffer fits the widest form
   const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
   const std::size_t e = text.find('e');
+  // The mantissa reads "d.ddd...": the digits that follow the last non-zero
+  // one only pad the expansion to the precision asked for, so they are left
+  // out before the digits are copied (a solve formats every calculated
+  // masonry field, and copying 767 digits one by one showed in the profile).
+  const std::string_view mantissa = text.substr(0, e);
+  const std::size_t last = mantissa.find_last_not_of('0');
   Decimal number;
-  for (char c : text.substr(0, e)) {
-    if (c != '.') number.digits.push_back(c);
-  }
+  number.digits.reserve(last + 1);
+  number.digits += mantissa[0];
+  if (last >= 2) number.digits.append(mantissa.substr(2, last - 1));
   // The exponent reads "e+NN" or "e-NNN".
   int exponent = 0;
   std::from_chars(text.data() + e + 2, text.data() + text.size(), exponent);
