@@ -53,6 +53,8 @@ struct CurveInput {
   float S = 0;       // section modulus 2·Ig/t (in^3)
   float As = 0;      // steel area of the strip, StripWidth · bar area / s (in^2)
   float s = 0;       // bar spacing (in)
+
+  friend bool operator==(const CurveInput&, const CurveInput&) = default;
 };
 
 // Builds the curve. Reads ts (FaceShellThickness), n (ModularRatio),

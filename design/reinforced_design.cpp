@@ -161,6 +161,16 @@ void FindGoverningCombination(const Problem& problem, const AnalysisResults& ana
     return true;
   };
 
+  // The allowables of combinations 2 to 5 are increased by the same factor,
+  // so at one spacing their curves for a sign of moment are the same: a curve
+  // is built once and used again while its input stays the same.
+  struct BuiltCurve {
+    CurveInput input;
+    InteractionCurve curve;
+    bool built = false;
+  };
+  std::array<BuiltCurve, 2> built;  // positive, negative moment
+
   double bestMoment = -0.01;
   double bestShear = -0.01;
   for (int k = 1; k <= kLoadCombinationCount; ++k) {
@@ -176,14 +186,30 @@ void FindGoverningCombination(const Problem& problem, const AnalysisResults& ana
     const Sign signs[2] = {
         {analysis.CombMaxPosMoment[p][ks], analysis.CombAxialAtPosMoment[p][ks], d},
         {analysis.CombMaxNegMoment[p][ks], analysis.CombAxialAtNegMoment[p][ks], dPrime}};
-    for (const Sign& sign : signs) {
+    for (std::size_t signIndex = 0; signIndex < 2; ++signIndex) {
+      const Sign& sign = signs[signIndex];
       InteractionCurve curve;
       float mallow = 0.0f;
       for (;;) {
         const WorkingStresses a = StressesForCombination(problem, section.Fa, k);
-        mallow = AllowableMomentAtAxialLoad(problem, curve, sign.axial, a.Fs, a.Fb, a.Fa, t,
-                                            sign.depth, section.bPrime, section.bEff, section.Ae,
-                                            section.S, refBar, s);
+        CurveInput input;
+        input.Fs = a.Fs;
+        input.Fb = a.Fb;
+        input.Fa = a.Fa;
+        input.t = t;
+        input.d = sign.depth;
+        input.bPrime = section.bPrime;
+        input.bEff = section.bEff;
+        input.Ae = section.Ae;
+        input.S = section.S;
+        input.As = StripSteelArea(problem, refBar, s);
+        input.s = s;
+        BuiltCurve& same = built[signIndex];
+        if (!same.built || !(same.input == input)) {
+          same = {input, BuildInteractionCurve(problem, input), true};
+        }
+        curve = same.curve;
+        mallow = AllowableMomentOnCurve(curve, sign.axial);
         if (mallow > 0.01f && baseAxial < curve.AxialCapacity()) break;
         if (!reduceSpacing()) {
           errorCode = kFailAxialStress;

@@ -14,9 +14,11 @@ namespace {
 // The working form holds single-precision values. A number beyond their
 // range (a text such as "1E+39" in a project file) stops the conversion with
 // an overflow error instead of carrying an infinity into the analysis.
-float ToSingle(double value, const std::string& where) {
+// `where` names the field; it is asked for only when the value overflows.
+template <typename Where>
+float ToSingle(double value, const Where& where) {
   const float single = static_cast<float>(value);
-  if (!std::isfinite(single)) throw CalvixError(kErrorOverflow, "Overflow in " + where);
+  if (!std::isfinite(single)) throw CalvixError(kErrorOverflow, "Overflow in " + where());
   return single;
 }
 
@@ -25,8 +27,10 @@ float WorkingValue(const Session& session, int field) {
   double value = FieldNumber(session, field);
   int quantity = FieldQuantity(field);
   if (quantity >= 0) value /= static_cast<double>(session.problem.units.Factor(quantity));
-  return ToSingle(value, "field " + std::to_string(field) + " (" + EntryFieldName(field) + ": \"" +
-                             session.problem.entry.Fields[static_cast<size_t>(field)] + "\")");
+  return ToSingle(value, [&] {
+    return "field " + std::to_string(field) + " (" + EntryFieldName(field) + ": \"" +
+           session.problem.entry.Fields[static_cast<size_t>(field)] + "\")";
+  });
 }
 
 std::string WindCellName(const std::string& text, int row, int column) {
@@ -65,16 +69,16 @@ void ConvertWindTable(const Session& session, WorkingForm& work) {
     if (cells[kWindType] == "W") {
       work.WindMagnitude[i] =
           ToSingle(WindCellNumber(magnitude, r, kWindMagnitude) / units.Factor(kWindPressure),
-                   WindCellName(magnitude, r, kWindMagnitude));
+                   [&] { return WindCellName(magnitude, r, kWindMagnitude); });
     } else if (!magnitude.empty()) {
       work.WindMagnitude[i] =
           ToSingle(WindCellNumber(magnitude, r, kWindMagnitude) / units.Factor(kLineLoad),
-                   WindCellName(magnitude, r, kWindMagnitude));
+                   [&] { return WindCellName(magnitude, r, kWindMagnitude); });
     }
     work.WindStart[i] = ToSingle(WindCellNumber(cells[kWindStart], r, kWindStart) / heightFactor,
-                                 WindCellName(cells[kWindStart], r, kWindStart));
+                                 [&] { return WindCellName(cells[kWindStart], r, kWindStart); });
     work.WindEnd[i] = ToSingle(WindCellNumber(cells[kWindEnd], r, kWindEnd) / heightFactor,
-                               WindCellName(cells[kWindEnd], r, kWindEnd));
+                               [&] { return WindCellName(cells[kWindEnd], r, kWindEnd); });
   }
 }
 

@@ -61,7 +61,8 @@ Decimal ExactDecimal(double magnitude) {
   // out before the digits are copied (a solve formats every calculated
   // masonry field, and copying 767 digits one by one showed in the profile).
   const std::string_view mantissa = text.substr(0, e);
-  const std::size_t last = mantissa.find_last_not_of('0');
+  std::size_t last = mantissa.size() - 1;
+  while (last > 0 && mantissa[last] == '0') --last;
   Decimal number;
   number.digits.reserve(last + 1);
   number.digits += mantissa[0];
