@@ -241,6 +241,15 @@ void DrawPMDiagram(QPainter& painter, const QRectF& area, const PMPlotData& data
   auto toX = [&](double m) { return plot.left() + m / mRight * plot.width(); };
   auto toY = [&](double p) { return plot.bottom() - p / pTop * plot.height(); };
 
+  if (data.curveCount == 0) {
+    // A bar without an accepted spacing has no curves to scale the axes by.
+    painter.setPen(QPen(Qt::black, lineW));
+    painter.drawRect(plot);
+    painter.drawText(plot, Qt::AlignCenter, "N/A");
+    painter.restore();
+    return;
+  }
+
   // Grid and tick labels.
   QPen gridPen(QColor(205, 205, 205), lineW * 0.6);
   for (double m = 0; m <= mRight + mStep * 0.01; m += mStep) {
@@ -270,12 +279,6 @@ void DrawPMDiagram(QPainter& painter, const QRectF& area, const PMPlotData& data
                           yTitleWidth + em * 0.2, em * 1.5);
   painter.drawText(yTitleRect, Qt::AlignHCenter | Qt::AlignVCenter, yTitle);
   painter.drawText(yTitleRect.translated(0, em * 1.6), Qt::AlignHCenter | Qt::AlignVCenter, yUnit);
-
-  if (data.curveCount == 0) {
-    painter.drawText(plot, Qt::AlignCenter, "N/A");
-    painter.restore();
-    return;
-  }
 
   // Curves, in the order of their columns, each through its 100 points.
   painter.setClipRect(plot.adjusted(-lineW * 4, -lineW * 4, lineW * 4, lineW * 4));

@@ -450,7 +450,8 @@ void ResultsWindow::ClickButton(int index) {
       break;
     }
     case 4:
-      if (actions_.openDiagram) {
+      // The interaction diagram belongs to working-stress reinforced designs.
+      if (run_ == DesignRun::Reinforced && actions_.openDiagram) {
         actions_.openDiagram(GetInfo(), std::max(1, tabResults_->currentIndex()), SelectedChoice());
       }
       break;

@@ -69,6 +69,15 @@ TEST_F(ResultsFromMainWindowTest, PicturesForTheScreenshotTool) {
   }
 }
 
+TEST_F(ResultsFromMainWindowTest, StrengthDesignHasNoInteractionDiagram) {
+  OpenExample("ibc-strength-wall.cxl");
+  window->SolveReinforced();
+  auto* results = window->findChild<ResultsWindow*>("frmResults");
+  ASSERT_NE(results, nullptr);
+  results->ClickButton(4);
+  EXPECT_EQ(window->findChild<PMPlotWindow*>("frmPMPlot"), nullptr);
+}
+
 TEST_F(ResultsFromMainWindowTest, ManualMissingFromTheProgramFolderIsReported) {
   window->HelpManual();
   ASSERT_EQ(platform.messages.size(), 1u);
