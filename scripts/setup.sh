@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Calvix (run as root), builds it, and then
 # either runs the program's main job or the whole test suite.
-#   bash scripts/setup.sh run    # build, then solve the shipped example wall
+#   bash scripts/setup.sh run    # build, then start the desktop program (or, without a
+#                                # display, solve a shipped example wall with calvix-cli)
 #   bash scripts/setup.sh test   # build, then run every test, then build and
 #                                # run every test again with AddressSanitizer
 #                                # and UndefinedBehaviorSanitizer (build-asan/)
@@ -16,7 +17,8 @@ esac
 
 packages=(build-essential cmake libgtest-dev libgmock-dev nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-svg-dev libgl-dev
-  clang libclang-rt-14-dev libbenchmark-dev hyperfine)
+  clang libclang-rt-14-dev libbenchmark-dev hyperfine
+  groff poppler-utils xvfb xauth fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -33,7 +35,11 @@ cmake --build "$build_dir" -j "$(nproc)"
 
 case "$job" in
   run)
-    "$build_dir/bin/calvix-cli" open examples/cmu-bearing-wall.cxl --json -
+    if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
+      exec "$build_dir/bin/calvix"
+    fi
+    echo "No display: solving examples/cmu-bearing-wall.cxl with calvix-cli instead." >&2
+    "$build_dir/bin/calvix-cli" solve examples/cmu-bearing-wall.cxl --json -
     ;;
   test)
     ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
