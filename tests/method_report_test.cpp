@@ -366,7 +366,9 @@ TEST(MethodReportTest, TheStrengthDetailStaysBoundedAtAPointOfContraflexure) {
     const StrengthStation& st = v.stations[static_cast<std::size_t>(j)];
     // δ = |δ first order|·ratio; Mu = |M| + P·δ/12 off the reference station.
     EXPECT_NEAR(st.DeltaUlt, std::fabs(f[static_cast<std::size_t>(j)]) * ratio, 1e-5);
-    if (j != ref) EXPECT_NEAR(st.MuPDelta, std::fabs(st.Mu) + st.Pu * st.DeltaUlt / 12.0, 0.01);
+    if (j != ref) {
+      EXPECT_NEAR(st.MuPDelta, std::fabs(st.Mu) + st.Pu * st.DeltaUlt / 12.0, 0.01);
+    }
     EXPECT_LE(st.DeltaUlt, v.stations[static_cast<std::size_t>(ref)].DeltaUlt);
   }
   // Station 8 (2.8 ft up): M = −2.43 ft-lb, P = 13093 lb; the wall there has

@@ -4,6 +4,7 @@
 
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
+#include "ui/results_window.h"
 #include "ui/small_dialogs.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
   calvix::ui::MainWindow window(
       platform, calvix::ProgramFolder{QApplication::applicationDirPath().toStdString()});
   platform.SetParent(&window);
+  // The results window, printing, the interaction diagram and the manual.
+  calvix::ConnectReportWindows(window);
   bool started = window.StartUp();
   platform.SetBusyPointer(false);
   splash.close();

@@ -14,6 +14,7 @@
 #include "ui/design_criteria_dialog.h"
 #include "ui/load_combination_dialog.h"
 #include "ui/main_window.h"
+#include "ui/results_window.h"
 #include "ui/small_dialogs.h"
 #include "ui/wall_picture.h"
 
@@ -68,6 +69,7 @@ int main(int argc, char** argv) {
   ScriptedPlatform platform(argv[2]);
   calvix::ui::MainWindow window(platform, calvix::ProgramFolder{argv[1]});
   if (!window.StartUp()) return 1;
+  calvix::ConnectReportWindows(window);
   window.resize(1100, 720);
   window.show();
   window.FileOpen();
@@ -144,5 +146,8 @@ int main(int argc, char** argv) {
     calvix::ui::PlotWall(painter, session, QRectF(0, 0, 816, 1056), true);
   }
   page.save(QDir(dir).filePath(prefix + QStringLiteral("wall-picture-page.png")));
+
+  // The results window (summary and one load case) and the interaction diagram.
+  calvix::SaveReportWindowPictures(window, dir, prefix);
   return 0;
 }
