@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Renders every page of the main window, every dialog and the wall picture
-# window for two example projects into PNG files under a virtual X display:
+# window, the results window and the interaction diagram for three example
+# projects (two working-stress walls, one strength design, which has no
+# interaction diagram) into PNG files under a virtual X display:
 #   bash scripts/screenshots.sh [BUILD_DIR]     # default: build
 # The pictures land in BUILD_DIR/screenshots/.
 set -euo pipefail
@@ -15,7 +17,7 @@ done
 cmake --build "$build_dir" --target calvix_screenshots -j 2
 out="$build_dir/screenshots"
 mkdir -p "$out"
-for example in cmu-bearing-wall ibc-strength-wall; do
+for example in cmu-bearing-wall retail-parapet-wall-si ibc-strength-wall; do
   xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$build_dir/bin/calvix_screenshots" "$build_dir/bin" "examples/$example.cxl" "$out" "$example"
 done
