@@ -67,6 +67,25 @@ CombinationFilterResult FilterCombinations(Problem& problem, const SeismicResult
   return result;
 }
 
+std::array<CombinationUse, kLoadCombinationCount> CombinationUseOfPart(const Problem& problem,
+                                                                       const SeismicResult& seismic,
+                                                                       int part) {
+  Problem filtered = problem;
+  FilterCombinations(filtered, seismic, part);
+  std::array<CombinationUse, kLoadCombinationCount> use{};
+  for (std::size_t i = 0; i < use.size(); ++i) {
+    const bool wind = i == 1 || i == 3;  // combinations 2 and 4
+    if (problem.entry.LoadCombSelected[i] == 0) {
+      use[i] = CombinationUse::kNotSelected;
+    } else if (filtered.entry.LoadCombSelected[i] == 0) {
+      use[i] = wind ? CombinationUse::kNoWindLoad : CombinationUse::kNoSeismicLoad;
+    } else {
+      use[i] = CombinationUse::kUsed;
+    }
+  }
+  return use;
+}
+
 CombinationFilterScope::CombinationFilterScope(Problem& problem, const SeismicResult& seismic,
                                                int part)
     : problem_(problem), filter_(FilterCombinations(problem, seismic, part)) {}

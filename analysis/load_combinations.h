@@ -51,6 +51,19 @@ struct CombinationFilterResult {
 CombinationFilterResult FilterCombinations(Problem& problem, const SeismicResult& seismic,
                                            int part);
 
+// Whether combination k takes part in the design of a wall part, and if not,
+// why: the engineer did not select it, or the per-part filter switched it off
+// because the wall has no wind load (2 and 4) or the part no factored seismic
+// load (3 and 5). Every design method designs a part for exactly the
+// combinations marked kUsed, so a gravity case that the engineer puts in slot
+// 2 of a wall without wind is not designed for: such a case belongs in
+// combination 1.
+enum class CombinationUse { kUsed, kNotSelected, kNoWindLoad, kNoSeismicLoad };
+
+std::array<CombinationUse, kLoadCombinationCount> CombinationUseOfPart(const Problem& problem,
+                                                                       const SeismicResult& seismic,
+                                                                       int part);
+
 // Runs FilterCombinations for the life of the scope and restores the
 // engineer's selection when the scope ends, on every path out of the design
 // routine (return or exception).
@@ -100,6 +113,13 @@ class LoadCombinationDialogModel {
   static constexpr std::string_view kFrameCaption = "Load Combinations";
   static constexpr std::string_view kBuildingCodeCaption = "Building Code";
   static constexpr std::string_view kUserDefinedCaption = "User Defined";
+  // How the selection reaches the design (see CombinationUseOfPart).
+  static constexpr std::string_view kUseNote =
+      "Each wall part is designed for the selected combinations that carry its "
+      "loads: 2 and 4 are left out when there is no wind load, 3 and 5 when the "
+      "part has no seismic load. Enter a gravity-only case (for example "
+      "0.5 DL + 1.6 LL) as combination 1, which is always designed for when "
+      "selected.";
   static constexpr std::string_view kStressIncreaseCaption =
       "&Increase allowable stress by 1.33 for Wind and Seismic Loads";
   static constexpr std::string_view kCancelCaption = "Cancel";

@@ -93,7 +93,7 @@ std::array<std::string, 2> ZoneNoteLines(EccentricityZone zone) {
       return {"NOTE: Max. moment is located in Zone A, (e < t/6)",
               "      Wall is uncracked, steel is stressed in compression."};
     case EccentricityZone::B:
-      return {"NOTE: Max. moment is located in Zone B, (t/6 > e < 2d/3)",
+      return {"NOTE: Max. moment is located in Zone B, (t/6 < e < 2d/3)",
               "      Wall is cracked, steel is stressed in compression."};
     case EccentricityZone::C:
       break;

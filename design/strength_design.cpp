@@ -26,8 +26,9 @@ constexpr double kStockyAxialFraction = 0.20;
 constexpr double kSlendernessLimit = 30.0;
 constexpr double kServiceDeflectionRatio = 0.007;
 
-// Equivalent rectangular stress block of the maximum-steel rule: 0.80·f'm
-// over 0.80·c, with the steel at 1.25·fy and strained to 1.3·εy.
+// Equivalent rectangular stress block of the maximum-steel rule
+// (2108.9.2.13): 0.80·f'm over 0.80·c, with the steel at 1.25·fy and
+// strained to 1.3·εy.
 constexpr double kMaxSteelBlock = 0.8;
 constexpr double kMaxSteelOverstrength = 1.25;
 constexpr double kMaxSteelStrainFactor = 1.3;
@@ -133,7 +134,7 @@ float CrackingMoment(const Problem& problem, const PartContext& c, const TrialSe
 }
 
 float DepthFor(const PartContext& c, double moment) {
-  return moment <= 0.0 ? c.dPrime : c.d;
+  return TensionSteelDepth(moment, c.d, c.dPrime);
 }
 
 // The load tables one P-delta evaluation reads.
@@ -180,8 +181,10 @@ bool Selected(const Problem& problem, int k) {
   return problem.entry.LoadCombSelected[U(k - 1)] != 0;
 }
 
+// The magnitude with the sign of the first-order moment; a zero moment
+// counts as positive, as for the depth to the steel.
 float Signed(float magnitude, double signSource) {
-  return signSource <= 0.0 ? -std::fabs(magnitude) : std::fabs(magnitude);
+  return signSource < 0.0 ? -std::fabs(magnitude) : std::fabs(magnitude);
 }
 
 StrengthSection MakeSection(const Problem& problem, double t, double As, double depth, double bEff,
@@ -402,12 +405,46 @@ bool ShearAdequate(double phiVn, double Vu) {
 
 // --- Flexural routines ----------------------------------------------------------
 
+float TensionSteelDepth(double moment, float d, float dPrime) {
+  return moment < 0.0 ? dPrime : d;
+}
+
+namespace {
+
+// As,max in double precision, as the required-steel iteration uses it.
+double MaximumSteel(const Problem& problem, double Pu, double bPrime, double bEff, double depth) {
+  const StrengthMaterial mat = StrengthMaterialOf(problem);
+  const double fm = mat.fm;
+  const double fy = mat.fy;
+  const double m = mat.m;
+  const double ts = problem.working.FaceShellThickness;
+  const double d = depth;
+  const double steelForce = kMaxSteelOverstrength * fy;
+  // Block depth at the limit strain state, 0.8·cb.
+  const double ab = m * kMaxSteelBlock * kMaxSteelStrainStress * d /
+                    (m * kMaxSteelStrainStress + kMaxSteelStrainFactor * fy);
+  double compressionArea;  // C/(1.25·fy) of the masonry block alone
+  if (ab <= ts) {
+    // Block within the face shell, written as in the rule with
+    // 55769 psi = 72500/1.3 and 0.512 = 0.8·0.8/1.25.
+    compressionArea = bEff * d * (0.512 * fm / fy) *
+                      (m * kMaxSteelReducedStress / (fy + m * kMaxSteelReducedStress));
+  } else {
+    compressionArea = kMaxSteelBlock * fm * (ts * bEff + (ab - ts) * bPrime) / steelForce;
+  }
+  return std::max(compressionArea - Pu / steelForce, 0.0);
+}
+
+}  // namespace
+
+float MaximumSteelArea(const Problem& problem, float Pu, float bPrime, float bEff, float depth) {
+  return static_cast<float>(MaximumSteel(problem, Pu, bPrime, bEff, depth));
+}
+
 SteelLimits RequiredSteel(const Problem& problem, float Mu, float Pu, float bPrime, float bEff,
                           float depth, int part) {
   const WorkingForm& w = problem.working;
   const StrengthMaterial mat = StrengthMaterialOf(problem);
-  const double fm = mat.fm;
-  const double fy = mat.fy;
   const double ts = w.FaceShellThickness;
   const double b = w.StripWidth;
   const double P = Pu;
@@ -416,33 +453,7 @@ SteelLimits RequiredSteel(const Problem& problem, float Mu, float Pu, float bPri
   const double d = depth;
   const double t = WallDepths(problem, part).t;
   SteelLimits limits;
-
-  // Depth of the block the axial load needs on its own.
-  double aP = P / (kMaxSteelBlock * fm * be);
-  if (aP > ts && bp > 0.0)
-    aP = (P - kMaxSteelBlock * fm * be * ts) / (kMaxSteelBlock * fm * bp) + ts;
-  const double cP = aP / kMaxSteelBlock;
-
-  // Maximum steel: masonry at its ultimate strain εmu·m while the steel
-  // reaches 1.3·εy, so the neutral axis lies at
-  //   cb = d·m·72500/(m·72500 + 1.3·fy)
-  // (72500 psi = 0.0025 × 29 000 ksi, the steel modulus of 2108.9.2.13 whatever
-  // Es is entered), and the steel, at 1.25·fy, balances the 0.80·f'm block
-  // over 0.80·cb less the axial load. For a block within the face shell the
-  // rule is written with 55769 psi = 72500/1.3 and 0.512 = 0.8·0.8/1.25.
-  const double m = mat.m;
-  double asMax;
-  if (d <= cP) {
-    asMax = kUnlimitedSteel;
-  } else if (cP > ts) {
-    const double ab = m * kMaxSteelBlock * kMaxSteelStrainStress * d /
-                      (m * kMaxSteelStrainStress + kMaxSteelStrainFactor * fy);
-    asMax = (kMaxSteelBlock * fm * (ts * be + (ab - ts) * bp) + P) / (kMaxSteelOverstrength * fy);
-  } else {
-    asMax = P / (kMaxSteelOverstrength * fy) +
-            be * d * (0.512 * fm / fy) *
-                (m * kMaxSteelReducedStress / (fy + m * kMaxSteelReducedStress));
-  }
+  const double asMax = MaximumSteel(problem, Pu, bPrime, bEff, depth);
   limits.AsMax = static_cast<float>(asMax);
 
   // Required steel: Newton steps on 12·øMn(As) from the minimum steel.
@@ -460,7 +471,9 @@ SteelLimits RequiredSteel(const Problem& problem, float Mu, float Pu, float bPri
   }();
 
   double required = kNoSteelArea;
-  for (int step = 1; step <= kRequiredSteelMaxIterations; ++step) {
+  // With no steel permitted there is no area to find.
+  const int steps = asMax > 0.0 ? kRequiredSteelMaxIterations : 0;
+  for (int step = 1; step <= steps; ++step) {
     limits.Iterations = step;
     const double moment = DesignMomentInchPounds(section, mat, P, As);
     if (moment >= target) {

@@ -81,20 +81,32 @@ struct SteelLimits {
   int Iterations = 0;
 };
 
-inline constexpr float kNoSteelArea = 99.0f;     // As,req when no area below As,max suffices
-inline constexpr float kUnlimitedSteel = 10.0f;  // As,max when the axial block reaches the steel
+inline constexpr float kNoSteelArea = 99.0f;  // As,req when no area below As,max suffices
 inline constexpr int kRequiredSteelMaxIterations = 200;
+
+// Depth to the tension steel for a moment of this sign: d' for a negative
+// moment, d otherwise. A zero moment has no sign, and a part that carries no
+// bending is designed with the positive-moment depth.
+float TensionSteelDepth(double moment, float d, float dPrime);
+
+// Maximum steel of 2108.9.2.13 for the strip (in^2). At the limit strain
+// state the masonry reaches εmu (0.0025, 0.0035 for clay) while the steel is
+// strained to 1.3·εy, so the neutral axis lies at
+//   cb = depth·m·72500/(m·72500 + 1.3·fy),  block ab = 0.8·cb
+// (72500 psi = 0.0025 × 29 000 ksi, the steel modulus of the rule whatever Es
+// is entered). The masonry compression C = 0.8·f'm over the block, within the
+// face shell (bEff wide) when ab <= ts, into the grouted core (b') below it,
+// balances the steel at 1.25·fy together with the axial load:
+//   As,max = (C − Pu)/(1.25·fy).
+// The axial load uses part of the compression that the steel would otherwise
+// balance, so the limit falls as Pu grows; when Pu >= C no tension steel can
+// yield at the limit state and As,max is 0 (no steel permitted).
+float MaximumSteelArea(const Problem& problem, float Pu, float bPrime, float bEff, float depth);
 
 // Steel limits of a strip with grouted core b', effective width bEff and
 // depth `depth` (in) under the factored moment Mu (ft-lb, by magnitude) and
 // axial load Pu (lb), for wall part `part`:
-//  - the depth of the stress block the axial load alone needs,
-//    aP = Pu/(0.8·f'm·bEff), or through the face shell into the core when
-//    deeper than ts, and cP = aP/0.8;
-//  - As,max from the strain 1.3·εy in the steel with the masonry at εmu and
-//    the steel at 1.25·fy (steel modulus 29 000 ksi): 10 in² when cP reaches
-//    the steel, the flanged block when ts < cP < depth, the rectangular block
-//    when cP <= ts;
+//  - As,max from `MaximumSteelArea`;
 //  - As,req by Newton steps on 12·øMn(As) from the minimum steel
 //    MinSteelRatio·b·t (t the actual thickness), never past As,max, at most
 //    200 steps.

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "design/section_properties.h"
 #include "model/number_format.h"
 
 namespace calvix {
@@ -41,18 +42,20 @@ std::string RightTrimmed(const std::string& text) {
 
 }  // namespace
 
-MinimumSteel MinimumSteelTexts(const Problem& problem, const MinimumSteel& previous) {
+MinimumSteel MinimumSteelTexts(const Problem& problem, int part, const MinimumSteel& previous) {
   const WorkingForm& w = problem.working;
   const UnitSystem& units = problem.units;
   const SpacingTexts& texts = units.UnitsType == 1 ? kEnglish : kMetric;
   const double f0 = units.Factor(kLengthShort);
   const double f1 = units.Factor(kLengthLong);
-  const float t = w.WallThickness - w.NominalMinusActual;
+  const float t = WallDepths(problem, part).t;
+  const bool english = units.UnitsType == 1;
 
   MinimumSteel out = previous;
   out.NoteText = " ";
   out.MinVerticalText =
-      FormatNumber(static_cast<double>(w.StripWidth) * w.MinSteelRatio * t * f0 * f0, "##0.###") +
+      FormatNumber(static_cast<double>(w.StripWidth) * w.MinSteelRatio * t * f0 * f0,
+                   english ? "##0.###" : "#####0") +
       " " + RightTrimmed(units.Label(kLengthShort)) + "^2";
 
   const std::string& category = w.SeismicCategory;
@@ -131,9 +134,9 @@ MinimumSteel MinimumSteelTexts(const Problem& problem, const MinimumSteel& previ
     return out;
   }
 
-  out.MinHorizontalText = FormatNumber(static_cast<double>(ash) * f0 * f0 / f1, "##0.000") + " " +
-                          RightTrimmed(units.Label(kArea)) + " /" +
-                          RightTrimmed(units.Label(kLengthLong));
+  out.MinHorizontalText =
+      FormatNumber(static_cast<double>(ash) * f0 * f0 / f1, english ? "##0.000" : "#####0") + " " +
+      RightTrimmed(units.Label(kArea)) + " /" + RightTrimmed(units.Label(kLengthLong));
   return out;
 }
 

@@ -12,6 +12,7 @@
 #include "analysis/wall_part.h"
 #include "model/errors.h"
 #include "model/number_format.h"
+#include "reports/report_format.h"
 
 namespace calvix {
 namespace {
@@ -119,40 +120,39 @@ bool UserSiteCoefficientApplies(const WorkingForm& working) {
   return working.SiteClass == "Class E" && std::fabs(working.Ss / 100.0f) > 1.0f;
 }
 
-void PrintWindTable(InputDataEcho& echo, ReportDocument& document, const Problem& problem) {
+// The wind table as the entry grid has it: a "W" row's magnitude is a
+// pressure on the wall, an "H" row's a line load along the wall. Both
+// magnitudes end at one right edge, each with its own quantity's decimals.
+constexpr int kWindMagnitudeEnd = 24;  // 0-based column of the magnitudes' last digit
+
+std::string WindLoadHeadLine(const UnitText& u) {
+  std::string line = "     W or H";
+  PlaceRight(line, kWindMagnitudeEnd + 1,
+             "(" + u.Label(kWindPressure) + ", " + u.Label(kLineLoad) + ")");
+  PlaceLeft(line, 29, "Start      End");
+  return line;
+}
+
+void PrintWindTable(InputDataEcho& echo, const Problem& problem) {
   const WorkingForm& w = problem.working;
+  const UnitText u(problem.units);
   echo.Heading("WIND LOADS:");
   echo.Line("                             Distance From");
-  switch (problem.units.UnitsType) {
-    case 1:
-      echo.Line("      Load       Magnitude   Base of Wall (ft)");
-      echo.Line("     W or H      (plf, lb)   Start      End");
-      break;
-    case 2:
-      echo.Line("      Load       Magnitude   Base of Wall (m.)");
-      echo.Line("     W or H      (N/m, N.)   Start      End");
-      break;
-    default:
-      echo.Line("      Load       Magnitude   Base of Wall (m.)");
-      echo.Line("     W or H      (Kg/m, Kg)  Start      End");
-      break;
-  }
+  echo.Line("      Load       Magnitude   Base of Wall (" + std::string(u.English() ? "ft" : "m.") +
+            ")");
+  echo.Line(WindLoadHeadLine(u));
   echo.Line("    ----------------------------------------");
   const int rows = w.WindRowCount();
   for (int r = 1; r <= rows; ++r) {
     const auto i = static_cast<size_t>(r - 1);
     if (w.WindType[i].empty()) continue;
     const int magnitudeQuantity = w.WindType[i] == "W" ? kWindPressure : kLineLoad;
-    document.PrintLine(SingleToSignedText(static_cast<float>(r)));
-    document.TabTo(13);
-    document.PrintText(ReportUserText(w.WindType[i]));
-    document.TabTo(23);
-    document.PrintText(echo.Converted(w.WindMagnitude[i], magnitudeQuantity));
-    document.TabTo(34);
-    document.PrintText(echo.Converted(w.WindStart[i], kLengthLong));
-    document.TabTo(45);
-    document.PrintText(echo.Converted(w.WindEnd[i], kLengthLong));
-    document.PrintText(kLineEndMark);
+    std::string row = SingleToSignedText(static_cast<float>(r));
+    PlaceLeft(row, 7, ReportUserText(w.WindType[i]));
+    PlaceRight(row, kWindMagnitudeEnd, TrimLeft(u.Number(w.WindMagnitude[i], magnitudeQuantity)));
+    PlaceRight(row, 33, TrimLeft(echo.Converted(w.WindStart[i], kLengthLong)));
+    PlaceRight(row, 44, TrimLeft(echo.Converted(w.WindEnd[i], kLengthLong)));
+    echo.Line(row);
   }
   for (int r = rows + 1; r <= kWindRowCount; ++r) {
     echo.Line(SingleToSignedText(static_cast<float>(r)));
@@ -284,7 +284,7 @@ void PrintInputData(ReportDocument& document, const Problem& problem, bool reinf
   echo.Text("   One Second Spectral Acceleration,    S1 = ", w.S1Class);
   echo.Text("   (Computed) Design Category,             = ", w.SeismicCategory);
   if (UserSiteCoefficientApplies(w)) {
-    echo.Number("User Defined Site Coeficient,        Fa = ", e.UserFa, "###0.00");
+    echo.Number("User Defined Site Coefficient,       Fa = ", e.UserFa, "###0.00");
   }
   echo.Line("   Parapet Component Importance Factor, Ip = " + FormatNumber(w.Ip, "0.0"));
   echo.Line("   Parapet Height/Roof Height Ratio    z/h = " + FormatNumber(w.ZOverH, "0.00"));
@@ -302,7 +302,7 @@ void PrintInputData(ReportDocument& document, const Problem& problem, bool reinf
 
   document.NewPage();
   SetPageHeader(document, e, stamp);
-  PrintWindTable(echo, document, problem);
+  PrintWindTable(echo, problem);
   echo.Empty();
 
   echo.Heading("MASONRY DATA:");

@@ -1,5 +1,7 @@
 #include "reports/report_format.h"
 
+#include <utility>
+
 #include "analysis/wall_part.h"
 #include "model/number_format.h"
 #include "reports/minimum_steel.h"
@@ -90,8 +92,13 @@ void ReportLines::Heading(std::string_view text) {
 }
 
 std::string BarSpacingText(const UnitText& units, const Bar& bar, float spacing) {
-  return TrimRight(TrimLeft(bar.Name)) + " @" + units.Number(spacing, kLengthShort) + " " +
-         units.Label(kLengthShort) + " o.c.";
+  return TrimRight(TrimLeft(bar.Name)) + " @ " + TrimLeft(units.Number(spacing, kLengthShort)) +
+         " " + units.Label(kLengthShort) + " o.c.";
+}
+
+std::string AreaValue(const UnitText& units, double workingArea, std::string_view englishPattern) {
+  const std::string_view pattern = units.English() ? englishPattern : "#####0";
+  return units.Number(workingArea, kArea, pattern) + " " + units.Label(kArea);
 }
 
 std::vector<std::string> WorkingStressSpacingNote(const std::string& category, bool english) {
@@ -117,13 +124,53 @@ std::string SeismicForceLabel(int part) {
                           : "Seismic Force, (IBC 2000 1620.1.7)       Fp =";
 }
 
-void PrintMinimumSteel(ReportLines& out, const Problem& problem) {
-  const MinimumSteel steel = MinimumSteelTexts(problem);
+void PrintMinimumSteel(ReportLines& out, const Problem& problem, int part) {
+  const MinimumSteel steel = MinimumSteelTexts(problem, part);
   out.Line("Minimum Area of Steel, Vertical Reinf.      = " + steel.MinVerticalText);
   out.Line("Minimum Area of Steel, Horiz. Reinf.        = " + steel.MinHorizontalText);
   for (const std::string* remark : {&steel.ReferenceText, &steel.SpacingText, &steel.NoteText}) {
     if (!TrimRight(*remark).empty()) out.Line(*remark);
   }
+}
+
+CombinationUseText DescribeCombinationUse(
+    const std::array<CombinationUse, kLoadCombinationCount>& use) {
+  const auto numbers = [&](CombinationUse kind) {
+    std::string list;
+    for (std::size_t i = 0; i < use.size(); ++i) {
+      if (use[i] != kind) continue;
+      if (!list.empty()) list += ", ";
+      list += std::to_string(i + 1);
+    }
+    return list;
+  };
+  CombinationUseText text;
+  text.used = numbers(CombinationUse::kUsed);
+  if (text.used.empty()) text.used = "None";
+  const std::pair<CombinationUse, const char*> reasons[] = {
+      {CombinationUse::kNotSelected, "not selected"},
+      {CombinationUse::kNoWindLoad, "no wind load"},
+      {CombinationUse::kNoSeismicLoad, "no seismic load"}};
+  for (const auto& [kind, reason] : reasons) {
+    const std::string list = numbers(kind);
+    if (list.empty()) continue;
+    if (!text.notUsed.empty()) text.notUsed += "; ";
+    text.notUsed += list + " (" + reason + ")";
+  }
+  return text;
+}
+
+void PrintCombinationUse(ReportLines& out,
+                         const std::array<CombinationUse, kLoadCombinationCount>& use,
+                         int equalsColumn) {
+  const CombinationUseText text = DescribeCombinationUse(use);
+  const auto line = [&](std::string label, const std::string& value) {
+    const int width = TextWidth(label);
+    if (width < equalsColumn) label.append(static_cast<std::size_t>(equalsColumn - width), ' ');
+    out.Line(label + "= " + value);
+  };
+  line("Combinations Used", text.used);
+  if (!text.notUsed.empty()) line("Combinations Not Used", text.notUsed);
 }
 
 std::string BarColumnLabel(const Bar& bar) {

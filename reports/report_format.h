@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/load_combinations.h"
 #include "model/problem.h"
 #include "reports/report_document.h"
 
@@ -91,7 +92,8 @@ class ReportLines {
 };
 
 // The bar-and-spacing text of the reports: the bar's name without leading
-// blanks, " @", the spacing in the short-length unit and " o.c.".
+// blanks, " @ ", the spacing in the short-length unit and " o.c.", e.g.
+// "#3 @ 8.00 in o.c." or "10M @ 1219.2 mm o.c.".
 std::string BarSpacingText(const UnitText& units, const Bar& bar, float spacing);
 
 // The maximum vertical bar spacing note lines by seismic design category for
@@ -103,9 +105,30 @@ std::vector<std::string> WorkingStressSpacingNote(const std::string& category, b
 // main wall, 1621.1.4 for the parapet.
 std::string SeismicForceLabel(int part);
 
-// The minimum-steel lines of the analysis results, with the remark lines that
-// are not blank.
-void PrintMinimumSteel(ReportLines& out, const Problem& problem);
+// An area of the strip (in^2 working) with its unit: in U.S. units with the
+// given pattern, in mm^2 as a whole number (a tenth of a square millimetre
+// means nothing on a drawing, and every area of a metric report reads alike).
+std::string AreaValue(const UnitText& units, double workingArea,
+                      std::string_view englishPattern = "##0.000");
+
+// The minimum-steel lines of the analysis results of a wall part (its own
+// thickness), with the remark lines that are not blank.
+void PrintMinimumSteel(ReportLines& out, const Problem& problem, int part);
+
+// The combinations a part was designed for ("1, 2, 4") and, when some were
+// left out, which and why ("1 (not selected); 3, 5 (no seismic load)").
+struct CombinationUseText {
+  std::string used;
+  std::string notUsed;  // empty when every combination was used
+};
+CombinationUseText DescribeCombinationUse(
+    const std::array<CombinationUse, kLoadCombinationCount>& use);
+
+// Prints "Combinations Used" and, when some were left out, "Combinations Not
+// Used", each label padded so that its "=" stands at column `equalsColumn`.
+void PrintCombinationUse(ReportLines& out,
+                         const std::array<CombinationUse, kLoadCombinationCount>& use,
+                         int equalsColumn);
 
 // A bar designation right-aligned in three characters (" #4", "M10").
 std::string BarColumnLabel(const Bar& bar);

@@ -205,8 +205,8 @@ StrengthDetailValues StrengthDetail(const Problem& problem, const AnalysisResult
   const auto& Ps = analysis.CombAxial[p][ks];
   const auto& Ds = analysis.ServiceDeflection[p][ks];
   const auto crackedInertia = [&](float M, float P) {
-    return CrackedInertia(problem, v.AsFurnished, M <= 0.0f ? depths.dPrime : depths.d, v.bEff,
-                          v.bPrime, P, part)
+    return CrackedInertia(problem, v.AsFurnished, TensionSteelDepth(M, depths.d, depths.dPrime),
+                          v.bEff, v.bPrime, P, part)
         .Icr;
   };
 
@@ -290,13 +290,13 @@ StrengthDetailValues StrengthDetail(const Problem& problem, const AnalysisResult
 
   // The section values at the station of the largest P-delta moment.
   const StrengthStation& gov = v.stations[U(v.station)];
-  const float signedMu = Mf[U(v.station)] <= 0.0f ? -gov.MuPDelta : gov.MuPDelta;
-  v.d = signedMu <= 0.0f ? depths.dPrime : depths.d;
+  const float signedMu = Mf[U(v.station)] < 0.0f ? -gov.MuPDelta : gov.MuPDelta;
+  v.d = TensionSteelDepth(signedMu, depths.d, depths.dPrime);
   const float P = cantilever ? Pf[U(kTop)] : gov.Pu;
   v.Mcr = CrackingMomentOf(problem, v.fr, v.S, v.Ae, P);
   v.Icr = crackedInertia(signedMu, gov.Pu);
   v.fa = b > 0.0f && t > 0.0f ? static_cast<float>(gov.Pu / (static_cast<double>(b) * t)) : 0.0f;
-  v.AsMax = RequiredSteel(problem, signedMu, gov.Pu, v.bPrime, v.bEff, v.d, part).AsMax;
+  v.AsMax = MaximumSteelArea(problem, gov.Pu, v.bPrime, v.bEff, v.d);
   const NominalMomentResult nm =
       NominalMoment(problem, v.AsFurnished, v.d, v.bEff, v.bPrime, gov.Pu, part);
   v.a = nm.a;
@@ -378,6 +378,7 @@ void PrintStrengthResults(ReportDocument& document, const Problem& problem,
     out.Line("Design Shear,             Vu = " + u.Value(results.GovShear[p], kForce));
     out.Line("Load Combination             = " +
              StrengthComboLabel(problem, results.GovShearCombo[p]));
+    PrintCombinationUse(out, CombinationUseOfPart(problem, analysis.Seismic, part), 29);
     out.Empty();
 
     out.Heading("ANALYSIS RESULTS:");
@@ -391,7 +392,7 @@ void PrintStrengthResults(ReportDocument& document, const Problem& problem,
     out.Line("h'/t Ratio                                  = " +
              FormatWide(results.SlendernessRatio[p], "##0.00"));
     out.Line(SeismicForceLabel(part) + " " + u.Value(analysis.Seismic.SeismicLoad[p], kLineLoad));
-    PrintMinimumSteel(out, problem);
+    PrintMinimumSteel(out, problem, part);
     out.Empty();
     out.Line("Flexure Reduction Factor,                 ø =   0.80");
     out.Line("Shear Reduction Factor,                   ø =   0.60");
@@ -455,8 +456,7 @@ void PrintStrengthResults(ReportDocument& document, const Problem& problem,
                                  : "DETAILED RESULTS FOR MAIN WALL:");
     out.Line("       LOAD COMBINATION :  " + StrengthComboLabel(problem, k));
     out.Line("           REBAR DESIGN :  " + BarSpacingText(u, bars[U(bar)], v.s));
-    out.Line("FURNISHED AREA OF STEEL :  " + u.Number(v.AsFurnished, kArea, "##0.000") + " " +
-             u.Label(kArea));
+    out.Line("FURNISHED AREA OF STEEL :  " + AreaValue(u, v.AsFurnished));
     out.Empty();
     out.Line(std::string(50, ' ') + "|------P-Delta Results-------|");
     out.Line("                                                  |  Delta     Delta           |");
@@ -491,9 +491,7 @@ void PrintStrengthResults(ReportDocument& document, const Problem& problem,
              u.Value((v.slender ? 0.05 : 0.20) * w.FmPrime, kMasonryStress));
     out.Line("Axial Stress,              fa = Pu/Ag    = " + u.Value(v.fa, kMasonryStress));
     out.Line("Minimum Area of Steel                    =  " + sectionValue(v.AsMin, "##0.000", 2));
-    out.Line("Maximum Area of Steel, (IBC 2108.9.2.13) =  " +
-             (v.AsMax >= kUnlimitedSteel ? std::string("No Limit")
-                                         : sectionValue(v.AsMax, "##0.000", 2)));
+    out.Line("Maximum Area of Steel, (IBC 2108.9.2.13) =  " + sectionValue(v.AsMax, "##0.000", 2));
     out.Line("Depth of Compression Block,            a =  " + u.Value(v.a, kLengthShort));
     out.Line("Cracked Moment of Inertia,           Icr =  " + sectionValue(v.Icr, "#####0.0", 4));
     out.Line("Nominal Moment Capacity,             øMn =" + std::string(" ") +

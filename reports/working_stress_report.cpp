@@ -366,8 +366,7 @@ void PrintInteractionDiagram(ReportDocument& document, const Problem& problem,
       if (width < 40) left.append(static_cast<std::size_t>(40 - width), ' ');
       out.Line(left + right);
     };
-    const std::string areaText =
-        u.English() ? FormatWide(sec.Ae, "##0.00") + " " + u.Label(kArea) : u.Value(sec.Ae, kArea);
+    const std::string areaText = AreaValue(u, sec.Ae, "##0.00");
     twoItems("Effective Wall Height = " + u.Value(hPrime / 12.0, kLengthLong),
              "   Solid Masonry Area,  Ae = " + areaText);
     twoItems("Actual Wall Thickness = " + u.Value(t, kLengthShort),
@@ -521,6 +520,7 @@ void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
     }
     out.Line("Max. Shear,                   Vs = " + u.Value(results.GovShear[p], kForce));
     out.Line("Load Combination                 = " + ComboLabel(problem, results.GovShearCombo[p]));
+    PrintCombinationUse(out, CombinationUseOfPart(problem, analysis.Seismic, part), 33);
     out.Empty();
 
     out.Heading("ANALYSIS RESULTS:");
@@ -531,7 +531,7 @@ void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
     out.Line("Effective Height,                        h' = " +
              u.Value(results.HPrime[p] / 12.0, kLengthLong));
     out.Line(SeismicForceLabel(part) + " " + u.Value(analysis.Seismic.SeismicLoad[p], kLineLoad));
-    PrintMinimumSteel(out, problem);
+    PrintMinimumSteel(out, problem, part);
     out.Empty();
 
     out.Heading("DESIGN RESULTS:");
@@ -556,10 +556,8 @@ void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
                                  : "DETAILED RESULTS FOR MAIN WALL:");
     out.Line("       LOAD COMBINATION :  " + ComboLabel(problem, kc));
     out.Line("           REBAR DESIGN :  " + BarSpacingText(u, bars[U(bar)], s));
-    out.Line("FURNISHED AREA OF STEEL :  " + u.Number(detail.AsFurnished, kArea, "##0.000") + " " +
-             u.Label(kArea));
-    out.Line("  MINIMUM AREA OF STEEL :  " + u.Number(detail.AsMin, kArea, "##0.000") + " " +
-             u.Label(kArea));
+    out.Line("FURNISHED AREA OF STEEL :  " + AreaValue(u, detail.AsFurnished));
+    out.Line("  MINIMUM AREA OF STEEL :  " + AreaValue(u, detail.AsMin));
     out.Empty();
     out.Line(" No.  Dist From     Mom.      Axial      Shear");
     std::string head = "";
@@ -584,8 +582,7 @@ void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
     out.Heading("WALL PROPERTIES:");
     out.Line("Effective Flange Width               bf = " + u.Value(sec.bf, kLengthShort));
     out.Line("Effective Grouted Core Width,        b' = " + u.Value(sec.bPrime, kLengthShort));
-    out.Line("Solid Masonry Area,                  Ae = " +
-             FormatWide(sec.Ae * f * f, u.English() ? "###0.00" : "0.00 E-00") + " " + len + "^2");
+    out.Line("Solid Masonry Area,                  Ae = " + AreaValue(u, sec.Ae, "###0.00"));
     out.Line("Gross Moment of Inertia,             Ig = " +
              FormatWide(sec.Ig * f * f * f * f, u.English() ? "#####0.0" : "0.00 E-00") + " " +
              len + "^4");
@@ -833,6 +830,7 @@ void PrintUnreinforcedResults(ReportDocument& document, const Problem& problem,
     out.Line("Load Combination     = " + ComboLabel(problem, combo));
     out.Line("Max. Shear,       Vs = " + u.Value(results.GovShear[p], kForce));
     out.Line("Load Combination     = " + ComboLabel(problem, results.GovShearCombo[p]));
+    PrintCombinationUse(out, CombinationUseOfPart(problem, analysis.Seismic, part), 21);
     out.Empty();
 
     out.Heading("ANALYSIS RESULTS:");
@@ -847,17 +845,23 @@ void PrintUnreinforcedResults(ReportDocument& document, const Problem& problem,
                                    : 0.0;
     out.Line("h'/t Ratio                                  = " + FormatWide(slenderness, "##0.00"));
     out.Line(SeismicForceLabel(part) + " " + u.Value(analysis.Seismic.SeismicLoad[p], kLineLoad));
-    PrintMinimumSteel(out, problem);
+    PrintMinimumSteel(out, problem, part);
     out.Empty();
 
     // Allowable stresses without and with the increase for wind or seismic
     // load; the tension of the grouting case detailed.
     const float f = problem.entry.StressIncreaseFactor;
     const float Ft = caseValid ? results.CaseSection[p][U(chosen)].Ft : w.FtNoGrout;
+    // Each line names the factor it applies: 1.0 for dead and live load,
+    // 4/3 (or 1.0 without the increase) with wind or seismic load.
+    const std::string gravityFactor = StressFactorText(problem, 1);
+    const std::string lateralFactor = StressFactorText(problem, 2);
     const auto allowable = [&](const std::string& label, float value) {
-      const auto lines = EndAligned(
-          label + " * DL + LL Only = ", u.Value(value, kMasonryStress),
-          "                             Wind / Seismic = ", u.Value(value * f, kMasonryStress));
+      const auto lines =
+          EndAligned(label + gravityFactor + " * DL + LL Only   = ", u.Value(value, kMasonryStress),
+                     std::string(static_cast<std::size_t>(TextWidth(label)), ' ') + lateralFactor +
+                         " * Wind / Seismic = ",
+                     u.Value(value * f, kMasonryStress));
       out.Line(lines[0]);
       out.Line(lines[1]);
     };
@@ -925,9 +929,7 @@ void PrintUnreinforcedResults(ReportDocument& document, const Problem& problem,
     out.Heading("WALL PROPERTIES:");
     out.Line("Effective Flange Width,              bf = " + u.Value(sec.bEff, kLengthShort));
     out.Line("Effective Grouted Core Width,        b' = " + u.Value(sec.bPrime, kLengthShort));
-    out.Line("Solid Masonry Area,                  Ae = " +
-             FormatWide(sec.Ae * lf * lf, u.English() ? "###0.00" : "0.00 E-00") + " " + len +
-             "^2");
+    out.Line("Solid Masonry Area,                  Ae = " + AreaValue(u, sec.Ae, "###0.00"));
     out.Line("Gross Moment of Inertia,             Ig = " +
              FormatWide(sec.Ig * lf * lf * lf * lf, u.English() ? "#####0.0" : "0.00 E-00") + " " +
              len + "^4");

@@ -210,28 +210,39 @@ std::vector<FailureCase> FailureCases() {
        "Design cannot be completed.  Wall deflection under service loads\r"
        "exceeds maximum allowable deflection (Delta Service > .007h).\r\r"
        "Refer to IBC Section 2108.9.4.6"},
-      // 24 ft: h'/t = 288 / 7.625 = 37.8 > 30 and fa = (1.2 x 5000 + 1.6 x 1000) x 4
-      // / (48 x 7.625) = 83 psi at the top, above 0.05 f'm = 75 psi.
+      // 12 in, 32 ft: h'/t = 384 / 11.625 = 33.0 > 30 and fa = (1.2 x 8000 + 1.6 x
+      // 1000) x 4 / (48 x 11.625) = 80 psi at the top, above 0.05 f'm = 75 psi.
       {"strength, slender and loaded",
        "ibc-strength-wall.cxl",
-       {{33, "\"24.00\""},
-        {41, "\"5000.00\""},
+       {{33, "\"32.00\""},
+        {34, "\"12.00\""},
+        {35, "\"5.813\""},
+        {40, "\"120.0\""},
+        {41, "\"8000.00\""},
         {42, "\"1000.00\""},
         {43, "\"2.00\""},
-        {80, "\"24.00\""}},
+        {80, "\"32.00\""}},
        false,
        6,
        "Design cannot be completed.  Actual wall compressive stess\r"
        "exceeds axial limit stress (fa > 0.05 f'm)  AND  wall slenderness, h' / t > 30.\r\r"
        "Refer to UBC Section 2108.9.4.5"},
-      // 12 ft: h'/t = 18.9 and fa = (1.2 x 24000 + 1.6 x 4000) x 4 / (48 x 7.625)
-      // = 385 psi, above 0.20 f'm = 300 psi.
+      // 12 in with two layers 1.5 in from the faces and Grade 40 steel, 12 ft:
+      // h'/t = 12.4 and fa = (1.2 x 30000 + 1.6 x 4000) x 4 / (48 x 11.625)
+      // = 304 psi, above 0.20 f'm = 300 psi, while the deep steel still has a
+      // maximum area.
       {"strength, crushed",
        "ibc-strength-wall.cxl",
        {{33, "\"12.00\""},
-        {41, "\"24000.00\""},
+        {34, "\"12.00\""},
+        {35, "\"1.500\""},
+        {40, "\"120.0\""},
+        {41, "\"30000.00\""},
         {42, "\"4000.00\""},
-        {43, "\"2.00\""},
+        {43, "\"0.00\""},
+        {64, "\"40.00\""},
+        {74, "\"False\""},
+        {76, "\"True\""},
         {80, "\"12.00\""}},
        false,
        7,

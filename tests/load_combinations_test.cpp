@@ -9,6 +9,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "reports/report_format.h"
 #include "support/recording_platform.h"
 
 namespace calvix {
@@ -198,6 +199,35 @@ TEST(CombinationFilter, Cases) {
     EXPECT_EQ(p.entry.LoadCombSelected, c.filtered) << c.name;
     EXPECT_EQ(r.SeismicCombActive, c.seismicActive) << c.name;
   }
+}
+
+TEST(CombinationUse, EachCombinationLeftOutCarriesItsReason) {
+  // The engineer left out combination 1; the wall has wind and seismic load,
+  // the parapet no seismic load.
+  Problem p = FilterProblem();
+  p.entry.LoadCombSelected = {0, 1, 1, 1, 1};
+  using U = CombinationUse;
+  const auto wall = CombinationUseOfPart(p, Seismic(40.0f, 0.0f), kMainWall);
+  EXPECT_EQ(wall, (std::array<U, 5>{U::kNotSelected, U::kUsed, U::kUsed, U::kUsed, U::kUsed}));
+  const auto parapet = CombinationUseOfPart(p, Seismic(40.0f, 0.0f), kParapet);
+  EXPECT_EQ(parapet, (std::array<U, 5>{U::kNotSelected, U::kUsed, U::kNoSeismicLoad, U::kUsed,
+                                       U::kNoSeismicLoad}));
+  EXPECT_EQ(p.entry.LoadCombSelected, (Selection{0, 1, 1, 1, 1}));  // the record is untouched
+  const CombinationUseText text = DescribeCombinationUse(parapet);
+  EXPECT_EQ(text.used, "2, 4");
+  EXPECT_EQ(text.notUsed, "1 (not selected); 3, 5 (no seismic load)");
+
+  // Without wind rows and with both seismic factors zero nothing is left of
+  // a selection of 2 to 5.
+  p.working.WindType.clear();
+  p.entry.LoadFactors[7] = 0.0f;
+  p.entry.LoadFactors[11] = 0.0f;
+  const CombinationUseText none =
+      DescribeCombinationUse(CombinationUseOfPart(p, Seismic(40.0f, 40.0f), kMainWall));
+  EXPECT_EQ(none.used, "None");
+  EXPECT_EQ(none.notUsed, "1 (not selected); 2, 4 (no wind load); 3, 5 (no seismic load)");
+  // Everything used: no second line.
+  EXPECT_EQ(DescribeCombinationUse(std::array<U, 5>{}).notUsed, "");
 }
 
 TEST(CombinationFilter, ScopeRestoresTheSelectionOnEveryPath) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "analysis/wall_part.h"
 #include "files/units_file.h"
 #include "support/temp_folder.h"
 
@@ -51,7 +52,7 @@ class MinimumSteelTest : public ::testing::TestWithParam<SteelCase> {};
 TEST_P(MinimumSteelTest, HorizontalSteelSpacingReferenceAndNote) {
   const SteelCase& c = GetParam();
   const MinimumSteel texts = MinimumSteelTexts(
-      SteelProblem(c.unitsType, c.category, c.running, c.method, c.nominal, c.ratio));
+      SteelProblem(c.unitsType, c.category, c.running, c.method, c.nominal, c.ratio), kMainWall);
   EXPECT_EQ(texts.MinHorizontalText, c.horizontal);
   EXPECT_EQ(texts.SpacingText, c.spacing);
   EXPECT_EQ(texts.ReferenceText, c.reference);
@@ -128,51 +129,62 @@ INSTANTIATE_TEST_SUITE_P(
                   "* Use at least one #4 bar @ 24 inches "}),
     [](const auto& info) { return info.param.name; });
 
-// in^2/ft x 645.16 / 0.3048 = mm^2/m: 0.05 -> 105.833, 0.1 -> 211.667.
+// in^2/ft x 645.16 / 0.3048 = mm^2/m, whole: 0.05 -> 105.833 = 106, 0.1 -> 211.667 = 212.
 INSTANTIATE_TEST_SUITE_P(
     Metric, MinimumSteelTest,
     ::testing::Values(
         SteelCase{"ARunning", 2, "Category A", true, "ACI", 8, 0.0007f, "Not Required", " ",
                   "Ref. ACI 99 1.11/IBC 2000 2109.6.5", " "},
-        SteelCase{"AStackStrength", 2, "Category A", false, "IBC-S", 8, 0.0007f, "58.102 mm^2 /m",
+        SteelCase{"AStackStrength", 2, "Category A", false, "IBC-S", 8, 0.0007f, "58 mm^2 /m",
                   kSpacing48Metric, "Ref. IBC 2000 2109.6.5.2", " "},
-        SteelCase{"CRunning", 2, "Category C", true, "ACI", 8, 0.0007f, "105.833 mm^2 /m",
+        SteelCase{"CRunning", 2, "Category C", true, "ACI", 8, 0.0007f, "106 mm^2 /m",
                   kSpacing48Metric, "Ref. ACI 99 1.13.5.2.3(a)/IBC 2000 2106.4.1.3(1)", " "},
-        SteelCase{"CStackAciMks", 3, "Category C", false, "ACI", 8, 0.0007f, "105.833 mm^2 /m",
+        SteelCase{"CStackAciMks", 3, "Category C", false, "ACI", 8, 0.0007f, "106 mm^2 /m",
                   kSpacing48Metric, "Ref. ACI 99 1.13.5.2.3(a)", " "},
-        SteelCase{"DStackBarGoverns", 2, "Category D", false, "ACI", 4, 0.0007f, "211.667 mm^2 /m",
+        SteelCase{"DStackBarGoverns", 2, "Category D", false, "ACI", 4, 0.0007f, "212 mm^2 /m",
                   kSpacing24Metric, "Ref. IBC 2000 2106.5.2/ACI 99 1.13.6.3", " "},
-        SteelCase{"ERunningRatioGoverns", 2, "Category E", true, "ACI", 8, 0.0007f,
-                  "251.778 mm^2 /m", kSpacing48Metric, "Ref. IBC 2000 2106.5.2/ACI 99 1.13.6.3",
-                  kVerticalBased},
+        SteelCase{"ERunningRatioGoverns", 2, "Category E", true, "ACI", 8, 0.0007f, "252 mm^2 /m",
+                  kSpacing48Metric, "Ref. IBC 2000 2106.5.2/ACI 99 1.13.6.3", kVerticalBased},
         SteelCase{"FRunningBarGovernsMks", 3, "Category F", true, "IBC-S", 4, 0.0015f,
-                  "105.833 mm^2 /m", kSpacing48Metric,
+                  "106 mm^2 /m", kSpacing48Metric,
                   "Ref. IBC 2000 2106.4.1.3(1)/ACI 99 1.13.5.2.3(a)",
                   "* Use at least one 15 M bar @ 1220 mm"},
-        SteelCase{"FStackBarGoverns", 2, "Category F", false, "ACI", 4, 0.0007f, "211.667 mm^2 /m",
+        SteelCase{"FStackBarGoverns", 2, "Category F", false, "ACI", 4, 0.0007f, "212 mm^2 /m",
                   kSpacing24Metric, "Ref. IBC 2000 2106.6.1/ACI 99 1.13.7.2",
                   "* Use at least one 15 M bar @ 610 mm"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(MinimumSteelTexts, VerticalSteelOfTheStrip) {
-  // 48 x 0.0007 x 7.625 = 0.2562 in^2 = 165.29 mm^2.
-  EXPECT_EQ(
-      MinimumSteelTexts(SteelProblem(1, "Category A", true, "ACI", 8, 0.0007f)).MinVerticalText,
-      "0.256 in^2");
-  EXPECT_EQ(
-      MinimumSteelTexts(SteelProblem(2, "Category D", false, "ACI", 8, 0.0007f)).MinVerticalText,
-      "165.29 mm^2");
+  const auto vertical = [](int16_t units, const char* category, float nominal, float ratio) {
+    return MinimumSteelTexts(SteelProblem(units, category, true, "ACI", nominal, ratio), kMainWall)
+        .MinVerticalText;
+  };
+  // 48 x 0.0007 x 7.625 = 0.2562 in^2 = 165.29 mm^2, whole in metric units.
+  EXPECT_EQ(vertical(1, "Category A", 8, 0.0007f), "0.256 in^2");
+  EXPECT_EQ(vertical(2, "Category D", 8, 0.0007f), "165 mm^2");
+  EXPECT_EQ(vertical(3, "Category D", 8, 0.0007f), "165 mm^2");
   // 48 x 0.001 x 7.5 = 0.36 in^2.
-  EXPECT_EQ(
-      MinimumSteelTexts(SteelProblem(1, "Category D", true, "ACI", 7.875f, 0.001f)).MinVerticalText,
-      "0.36 in^2");
+  EXPECT_EQ(vertical(1, "Category D", 7.875f, 0.001f), "0.36 in^2");
+}
+
+TEST(MinimumSteelTexts, TheParapetUsesItsOwnThickness) {
+  // A 6 in parapet on an 8 in wall: 48 x 0.0007 x 5.625 = 0.189 in^2 for the
+  // parapet, 0.256 in^2 for the wall. Category D running bond, horizontal:
+  // rho_h = 0.002 - 0.0007 = 0.0013, 0.0013 x 12 x 5.625 = 0.08775 in^2/ft
+  // (the wall's 7.625 in would give 0.119 in^2/ft).
+  Problem p = SteelProblem(1, "Category D", true, "ACI", 8, 0.0007f);
+  p.working.ParapetThickness = 6.0f;
+  EXPECT_EQ(MinimumSteelTexts(p, kParapet).MinVerticalText, "0.189 in^2");
+  EXPECT_EQ(MinimumSteelTexts(p, kParapet).MinHorizontalText, "0.088 in^2 /ft");
+  EXPECT_EQ(MinimumSteelTexts(p, kMainWall).MinVerticalText, "0.256 in^2");
+  EXPECT_EQ(MinimumSteelTexts(p, kMainWall).MinHorizontalText, "0.119 in^2 /ft");
 }
 
 TEST(MinimumSteelTexts, AnotherCategorySetsOnlyTheVerticalSteelAndTheNote) {
   MinimumSteel previous{"v", "h", "r", "s", "n"};
   for (const char* category : {"", "Category G", "category a"}) {
     const MinimumSteel texts =
-        MinimumSteelTexts(SteelProblem(1, category, true, "ACI", 8, 0.0007f), previous);
+        MinimumSteelTexts(SteelProblem(1, category, true, "ACI", 8, 0.0007f), kMainWall, previous);
     EXPECT_EQ(texts.MinVerticalText, "0.256 in^2") << category;
     EXPECT_EQ(texts.NoteText, " ");
     EXPECT_EQ(texts.MinHorizontalText, "h");

@@ -199,7 +199,7 @@ TEST(EccentricityZoneTest, NoteLines) {
   EXPECT_EQ(ZoneNoteLines(EccentricityZone::A)[1],
             "      Wall is uncracked, steel is stressed in compression.");
   EXPECT_EQ(ZoneNoteLines(EccentricityZone::B)[0],
-            "NOTE: Max. moment is located in Zone B, (t/6 > e < 2d/3)");
+            "NOTE: Max. moment is located in Zone B, (t/6 < e < 2d/3)");
   EXPECT_EQ(ZoneNoteLines(EccentricityZone::B)[1],
             "      Wall is cracked, steel is stressed in compression.");
   EXPECT_EQ(ZoneNoteLines(EccentricityZone::C)[0],

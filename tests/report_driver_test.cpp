@@ -72,9 +72,9 @@ const std::array<const char*, kEntryFieldCount> kEnglishFields{
     "0.0",    "1900.00", "1500.00", "500.00", "38.73", "25.00", "68.00",   "1350.0",  "21.48",
     "8.00",   "16.00",   "1.25",    "0.375",  "60.00", "24.00", "29000.0", "0.00070", "1.00"};
 const std::array<const char*, kEntryFieldCount> kSiFields{
-    "6.000",  "200.0",  "95.0",   "1.000", "200.0", "95.0",  "1200.0",   "2.600",   "2900.0",
-    "1450.0", "100.0",  "0.0",    "0.0",   "0.0",   "0.000", "4.70",     "1.200",   "50.0",
-    "0.000",  "13.100", "10.342", "3.447", "0.267", "0.172", "0.469",    "9308",  "21.48",
+    "6.000",  "200.0",  "95.0",   "1.000", "200.0", "95.0",  "1200.0", "2.600",   "2900.0",
+    "1450.0", "100.0",  "0.0",    "0.0",   "0.0",   "0.000", "4.70",   "1.200",   "50.0",
+    "0.000",  "13.100", "10.342", "3.447", "0.267", "0.172", "0.469",  "9308",    "21.48",
     "200.0",  "400.0",  "32.0",   "10.0",  "413.7", "165.5", "199948", "0.00070", "1.00"};
 const std::array<const char*, kEntryFieldCount> kMksFields{
     "6.000",  "200.0",  "95.0",   "1.000", "200.0",  "95.0",   "1200.0",  "265.0",   "295.00",
@@ -464,11 +464,12 @@ TEST(ReportDriverTest, InputDataInUsUnits) {
                 "",
                 "                             Distance From",
                 "      Load       Magnitude   Base of Wall (ft)",
-                "     W or H      (plf, lb)   Start      End",
+                "     W or H     (psf, plf)   Start      End",
                 "    ----------------------------------------",
-                // Row number, type at column 13, magnitude from 23, start from
-                // 34, end from 45 (the margin counts: 7, 17, 28, 39 here).
-                " 1     W            20.0      0.00      20.00",
+                // Row number, type at column 7, the magnitudes of "W" (a
+                // pressure) and "H" (a line load) ending together at column 24
+                // under the head's units, start and end ending at 33 and 44.
+                " 1     W             20.0     0.00      20.00",
                 " 2     H           150.00    10.00      10.00",
                 " 3",
                 " 4",
@@ -537,8 +538,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Equivalent Fluid Pressure            =    4.70 kN/m³",
                                   "Veneer Weight                           =   0.000 kPa",
                                   "      Load       Magnitude   Base of Wall (m.)",
-                                  "     W or H      (N/m, N.)   Start      End",
-                                  " 1     W           0.958     0.000      6.000",
+                                  "     W or H     (kPa, N/m)   Start      End",
+                                  " 1     W            0.958    0.000      6.000",
                                   " 2     H           2189.1    3.000      3.000",
                                   "Masonry Compressive Strength,  f'm =  10.342 MPa",
                                   "Modulus of Elasticity,          Em =    9308 MPa",
@@ -552,8 +553,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Floor or Roof Load:             Dead =  295.00 K/m",
                                   "Equivalent Fluid Pressure            =   480.0 Kg/m³",
                                   "      Load       Magnitude   Base of Wall (m.)",
-                                  "     W or H      (Kg/m, Kg)  Start      End",
-                                  " 1     W            97.6     0.000      6.000",
+                                  "     W or H   (Kg/m², K/m)   Start      End",
+                                  " 1     W             97.6    0.000      6.000",
                                   " 2     H           223.22    3.000      3.000",
                                   "Masonry Unit Strength              =  133.58 Kg/cm²",
                                   "Modulus of Elasticity,          Em =   94914 Kg/cm²",
@@ -666,10 +667,10 @@ TEST(ReportDriverTest, SeismicMinimumAndSiteSpecificCoefficient) {
            Case{"Class D", "50.0", 0, false, nullptr},
            // Class E above 1.0 g takes the site-specific Fa; 0 gives SDS = 0 and
            // the minimum wall load.
-           Case{"Class E", "110.0", 0, true, "User Defined Site Coeficient,        Fa =    0.00"},
+           Case{"Class E", "110.0", 0, true, "User Defined Site Coefficient,       Fa =    0.00"},
            Case{"Class E", "50.0", 1.5f, false, nullptr},
            Case{"Class F", "50.0", 1.25f, false,
-                "User Defined Site Coeficient,        Fa =    1.25"},
+                "User Defined Site Coefficient,       Fa =    1.25"},
        }) {
     ReportSession s;
     s.entry().SiteClass = c.siteClass;
@@ -681,7 +682,7 @@ TEST(ReportDriverTest, SeismicMinimumAndSiteSpecificCoefficient) {
     if (c.fa != nullptr) {
       EXPECT_TRUE(out.Has(kMargin + c.fa)) << c.siteClass << " " << c.ss;
     } else {
-      EXPECT_EQ(out.text.find("Site Coeficient"), std::string::npos) << c.siteClass << " " << c.ss;
+      EXPECT_EQ(out.text.find("Site Coefficient"), std::string::npos) << c.siteClass << " " << c.ss;
     }
     if (c.minimum) {
       // 0.1 x 55 psf x 4 ft of strip = 22 plf
@@ -705,7 +706,7 @@ TEST(ReportDriverTest, WindRowsWithoutATypeAreSkippedAndTheTableRunsToRowFive) {
                               kMargin + "    ----------------------------------------");
   ASSERT_NE(head, lines.end());
   EXPECT_EQ(std::vector<std::string>(head + 1, head + 5),
-            WithMargin({" 1     W            20.0      0.00      20.00",
+            WithMargin({" 1     W             20.0     0.00      20.00",
                         " 3     H            75.00     5.00       5.00", " 4", " 5"}));
 }
 

@@ -79,6 +79,11 @@ LoadCombinationDialog::LoadCombinationDialog(Session& session, QWidget* parent)
   stressIncrease_->setObjectName(QStringLiteral("chkStressIncr"));
   layout->addWidget(stressIncrease_);
 
+  auto* useNote = new QLabel(Text(LoadCombinationDialogModel::kUseNote), this);
+  useNote->setObjectName(QStringLiteral("lblCombinationUse"));
+  useNote->setWordWrap(true);
+  layout->addWidget(useNote);
+
   auto* buttons = new QHBoxLayout;
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("cmdLoadComb"));

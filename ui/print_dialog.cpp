@@ -59,9 +59,8 @@ std::string BarSpacingText(const Problem& problem, int bar, float s) {
   if (bar >= 0 && static_cast<std::size_t>(bar) < u.BarTable.size()) {
     label = u.BarTable[static_cast<std::size_t>(bar)].Name;
   }
-  label.resize(3, ' ');
   const double spacing = static_cast<double>(s) * static_cast<double>(u.Factor(kLengthShort));
-  return label + " @" + FormatFixed(spacing, u.Pattern(kLengthShort)) + " " +
+  return Trimmed(label) + " @ " + Trimmed(FormatFixed(spacing, u.Pattern(kLengthShort))) + " " +
          Trimmed(u.Label(kLengthShort)) + " o.c.";
 }
 

@@ -34,9 +34,9 @@ struct RebarEntry {
   int row = 0;  // bar row of the bar table, or grouting case (both 0-based)
 };
 
-// The text of a bar at spacing s (in): the three-character bar label, " @",
-// the spacing in the short-length unit with its pattern and unit label, and
-// " o.c.", e.g. "#5 @ 32.00 in o.c.".
+// The text of a bar at spacing s (in), as the reports write it: the bar
+// label, " @ ", the spacing in the short-length unit with its pattern and unit
+// label, and " o.c.", e.g. "#5 @ 32.00 in o.c." or "10M @ 406.4 mm o.c.".
 std::string BarSpacingText(const Problem& problem, int bar, float s);
 
 // The entries of part 1 (main wall) or 2 (parapet) for the design that ran:

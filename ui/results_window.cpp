@@ -214,7 +214,12 @@ ResultsWindow::ResultsWindow(QWidget* parent, Session& session, const AnalysisRe
   designColumn->addWidget(grdDesign_);
   designColumn->addStretch(1);
   summaryLayout->addLayout(designColumn, 1, 1, 2, 1);
-  summaryLayout->setRowStretch(3, 1);
+  // Which combinations the part was designed for, and why others were not.
+  lblCombinationsUsed_ = new QLabel(summary);
+  lblCombinationsUsed_->setObjectName("lblCombinationsUsed");
+  lblCombinationsUsed_->setWordWrap(true);
+  summaryLayout->addWidget(lblCombinationsUsed_, 3, 0, 1, 2);
+  summaryLayout->setRowStretch(4, 1);
   pages_->addWidget(Scrolled(summary));
 
   // Load combination page.
@@ -341,6 +346,11 @@ void ResultsWindow::ShowPart(int part) {
   // A combination the part was not designed for, or a part without any
   // reinforcement to detail, has no page.
   const auto combinations = CombinationsOfPart(session_.problem, analysis_, part);
+  const CombinationUseText use =
+      DescribeCombinationUse(CombinationUseOfPart(session_.problem, analysis_.Seismic, part));
+  lblCombinationsUsed_->setText(
+      Q("Combinations used: " + use.used +
+        (use.notUsed.empty() ? std::string() : ".   Not used: " + use.notUsed)));
   const bool detail = cboRebarDesign_->count() > 0;
   for (int k = 1; k <= kLoadCombinationCount; ++k) {
     tabResults_->setTabEnabled(k, detail && combinations[static_cast<std::size_t>(k - 1)]);

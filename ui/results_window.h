@@ -68,6 +68,7 @@ class ResultsWindow : public QDialog {
   QLabel* LoadCombination() const { return lblLoadComb_; }
   QLabel* AsRequired() const { return lblAsReqd_; }
   QLabel* AsMinimum() const { return lblAsMin_; }
+  QLabel* CombinationsUsed() const { return lblCombinationsUsed_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -106,6 +107,7 @@ class ResultsWindow : public QDialog {
   QLabel* lblAsMin_ = nullptr;
   QLabel* lblAsReqdUnit_ = nullptr;
   QLabel* lblAsMinUnit_ = nullptr;
+  QLabel* lblCombinationsUsed_ = nullptr;
   std::vector<QPushButton*> cmdResults_;
   bool filling_ = false;
 };

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,6 +56,19 @@ TEST_F(MainWindowTest, LoadCombinationOkWithNothingTickedTicksAllAndStaysOpen) {
     EXPECT_TRUE(Indexed<QCheckBox>(&dialog, "chkLoadComb", k)->isChecked()) << k;
     EXPECT_EQ(entry().LoadCombSelected[static_cast<size_t>(k)], 1);
   }
+}
+
+TEST_F(MainWindowTest, LoadCombinationDialogSaysHowTheSelectionReachesTheDesign) {
+  LoadCombinationDialog dialog(session(), window.get());
+  dialog.show();
+  const auto* note = dialog.findChild<QLabel*>("lblCombinationUse");
+  ASSERT_NE(note, nullptr);
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_EQ(note->text().toStdString(),
+            "Each wall part is designed for the selected combinations that carry its loads: 2 "
+            "and 4 are left out when there is no wind load, 3 and 5 when the part has no seismic "
+            "load. Enter a gravity-only case (for example 0.5 DL + 1.6 LL) as combination 1, "
+            "which is always designed for when selected.");
 }
 
 TEST_F(MainWindowTest, UserDefinedFactorsAreEditedInTheirBoxes) {

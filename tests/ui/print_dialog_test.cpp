@@ -62,10 +62,12 @@ TEST(PrintDialogTest, ChosenPrinterFontGoesToTheSettingsCappedAt12Points) {
 TEST(PrintDialogTest, BarSpacingTextsInEachUnitSystem) {
   testing::StartedSession us;
   // Bar row 2 is #5 in U.S. units; 48 in with the pattern "##0.00".
-  EXPECT_EQ(BarSpacingText(us.problem(), 2, 48.0f), "#5  @ 48.00 in o.c.");
+  EXPECT_EQ(BarSpacingText(us.problem(), 2, 48.0f), "#5 @ 48.00 in o.c.");
+  EXPECT_EQ(BarSpacingText(us.problem(), 0, 8.0f), "#3 @ 8.00 in o.c.");
   testing::StartedSession si(2);
   // Row 0 of the metric table is 10M; 16 in = 406.4 mm with "###0.0".
   EXPECT_EQ(BarSpacingText(si.problem(), 0, 16.0f), "10M @ 406.4 mm o.c.");
+  EXPECT_EQ(BarSpacingText(si.problem(), 0, 48.0f), "10M @ 1219.2 mm o.c.");
 }
 
 TEST(PrintDialogTest, ListsOfferOnlyBarsWithASpacingFirstSelected) {

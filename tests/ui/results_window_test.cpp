@@ -76,6 +76,21 @@ TEST(ResultsWindowTest, SummaryOfTheMainWallAfterASolve) {
   }
 }
 
+TEST(ResultsWindowTest, SummarySaysWhichCombinationsThePartWasDesignedFor) {
+  // The SI retaining cantilever has no wind rows: 2 and 4 are left out.
+  SolvedExample example("retaining-cantilever-si.cxl", true);
+  auto window = Open(example);
+  EXPECT_EQ(window->CombinationsUsed()->text().toStdString(),
+            "Combinations used: 1, 3, 5.   Not used: 2, 4 (no wind load)");
+  // A parapet wall with every combination used says so, for each part.
+  SolvedExample parapet("warehouse-parapet-all-cases.cxl", true);
+  auto both = Open(parapet);
+  EXPECT_EQ(both->CombinationsUsed()->text().toStdString(), "Combinations used: 1, 2, 3, 4, 5");
+  both->ClickButton(3);
+  EXPECT_EQ(both->GetInfo(), 2);
+  EXPECT_EQ(both->CombinationsUsed()->text().toStdString(), "Combinations used: 1, 2, 3, 4, 5");
+}
+
 TEST(ResultsWindowTest, ParapetButtonWithoutAParapetShowsItsMessage) {
   SolvedExample example("ibc-strength-wall.cxl", true);
   auto window = Open(example);
