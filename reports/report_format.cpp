@@ -96,9 +96,12 @@ std::string BarSpacingText(const UnitText& units, const Bar& bar, float spacing)
          " " + units.Label(kLengthShort) + " o.c.";
 }
 
+std::string AreaNumber(const UnitText& units, double workingArea, std::string_view englishPattern) {
+  return units.Number(workingArea, kArea, units.English() ? englishPattern : "#####0");
+}
+
 std::string AreaValue(const UnitText& units, double workingArea, std::string_view englishPattern) {
-  const std::string_view pattern = units.English() ? englishPattern : "#####0";
-  return units.Number(workingArea, kArea, pattern) + " " + units.Label(kArea);
+  return AreaNumber(units, workingArea, englishPattern) + " " + units.Label(kArea);
 }
 
 std::vector<std::string> WorkingStressSpacingNote(const std::string& category, bool english) {

@@ -342,7 +342,7 @@ StrengthDetailGrids StrengthDetailTables(const Problem& problem,
       {"Modulus of Rupture,|fr", value(detail.fr, kMasonryStress), u.Label(kMasonryStress)});
   rows.push_back(
       {"Cracking Moment,|Mcr", value(detail.Mcr, kReportMoment), u.Label(kReportMoment)});
-  rows.push_back({"As max.", section(detail.AsMax * f * f, "##0.000"), len + "^2"});
+  rows.push_back({"As max.", TrimLeft(AreaNumber(u, detail.AsMax)), u.Label(kArea)});
   rows.push_back({std::string("Axial Limit,  ") + (detail.slender ? "0.05 * f'm" : "0.20 * f'm"),
                   value((detail.slender ? 0.05 : 0.20) * problem.working.FmPrime, kMasonryStress),
                   u.Label(kMasonryStress)});

@@ -432,13 +432,15 @@ bool PrintPMPlot(Session& session, QPrinter& printer, const PMPlotData& data,
              .Label);
     line("Rebar Design                      = " + (data.spacing > 0 ? rebarText : "N/A   "));
     const std::string area = " " + Trimmed(u.Label(kArea));
+    // Steel areas: three decimals of in^2, whole mm^2.
+    const char* areaPattern = u.UnitsType == 1 ? "##0.000" : "#####0";
     line("Furnished Area of Steel           = " +
          (data.spacing > 0
-              ? FormatFixed(static_cast<double>(data.AsFurnished) * u.Factor(kArea), "##0.000") +
+              ? FormatFixed(static_cast<double>(data.AsFurnished) * u.Factor(kArea), areaPattern) +
                     area
               : std::string("N/A   ")));
     line("Minimum Area of Steel             = " +
-         FormatFixed(static_cast<double>(data.AsMinimum) * u.Factor(kArea), "##0.000") + area);
+         FormatFixed(static_cast<double>(data.AsMinimum) * u.Factor(kArea), areaPattern) + area);
     const QRectF region = ReportPictureArea(document, surface);
     if (QPainter* painter = surface.Painter()) {
       const double legendHeight = region.height() * 0.12;

@@ -159,6 +159,25 @@ TEST(ResultsWindowTest, AnotherBarRefreshesTheCombinationPage) {
   EXPECT_EQ(Cell(details, 0, 1), expected.properties[0].value);
 }
 
+TEST(ResultsWindowTest, MetricSteelAreasAreWholeSquareMillimetres) {
+  // The SI retaining cantilever, 10M at 406.4 mm, combination 1: the same
+  // maximum steel as the report's detail page, "2238 mm^2".
+  SolvedExample example("retaining-cantilever-si.cxl", true);
+  auto window = Open(example);
+  window->Tabs()->setCurrentIndex(1);
+  ASSERT_GE(window->RebarList()->count(), 1);
+  ASSERT_EQ(window->RebarList()->currentText().toStdString(), "10M @ 406.4 mm o.c.");
+  QTableWidget* details = window->Grid("grdDetails");
+  int row = -1;
+  for (int r = 0; r < details->rowCount(); ++r) {
+    if (Cell(details, r, 0) == "As max.") row = r;
+  }
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(Cell(details, row, 1), "2238");
+  EXPECT_EQ(Cell(details, row, 2), "mm^2");
+  EXPECT_EQ(window->AsRequired()->text().toStdString(), "300");
+}
+
 TEST(ResultsWindowTest, PageKeysSkipSwitchedOffTabsAndArrowsWrapTheRows) {
   SolvedExample example("cmu-bearing-wall.cxl", true);
   auto window = Open(example);
