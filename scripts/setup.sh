@@ -18,7 +18,8 @@ esac
 packages=(build-essential cmake libgtest-dev libgmock-dev nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   clang libclang-rt-14-dev libbenchmark-dev hyperfine
-  groff poppler-utils xvfb xauth fonts-dejavu-core)
+  groff poppler-utils xvfb xauth fonts-dejavu-core
+  qt6-pdf-dev shared-mime-info desktop-file-utils xdg-utils)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -35,6 +36,9 @@ cmake --build "$build_dir" -j "$(nproc)"
 
 case "$job" in
   run)
+    # The desktop entry and the .cxl file type: a file manager opens project
+    # files with Calvix.
+    bash desktop/install-desktop.sh "$(realpath "$build_dir/bin/calvix")"
     if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
       exec "$build_dir/bin/calvix"
     fi

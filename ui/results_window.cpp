@@ -597,7 +597,7 @@ void ConnectReportWindows(ui::MainWindow& window) {
                                         outcome.design, std::move(actions));
   };
 
-  window.openManual = [](ui::MainWindow& main) { OpenManual(main.session()); };
+  window.openManual = [](ui::MainWindow& main) { OpenManual(main.session(), &main); };
 }
 
 void SaveReportWindowPictures(ui::MainWindow& window, const QString& directory,

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QStringList>
 #include <filesystem>
 #include <sstream>
@@ -79,15 +83,33 @@ TEST(ManualTest, ListsEveryDesignFailureCode) {
   }
 }
 
-TEST(ManualTest, OpensTheProgramFoldersManualOrSaysWhy) {
+// The top-level window of that object name that is shown, if any.
+template <typename T>
+T* ShownWindow(const char* name) {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == name && widget->isVisible()) return qobject_cast<T*>(widget);
+  }
+  return nullptr;
+}
+
+void CloseShownWindows() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isVisible()) widget->close();
+  }
+  QApplication::processEvents();
+}
+
+TEST(ManualTest, OpensTheProgramFoldersManualInTheDesktopViewerOrInCalvix) {
   testing::StartedSession started;
   std::vector<QUrl> opened;
-  auto opener = [&opened](const QUrl& url) {
+  ManualViewers desktop;
+  desktop.systemViewerInstalled = [] { return true; };
+  desktop.openInSystemViewer = [&opened](const QUrl& url) {
     opened.push_back(url);
     return true;
   };
   // The started session's program folder is a copy without the manual.
-  EXPECT_FALSE(OpenManual(started.session, opener));
+  EXPECT_FALSE(OpenManual(started.session, nullptr, desktop));
   EXPECT_TRUE(opened.empty());
   ASSERT_EQ(started.platform.messages.size(), 1u);
   EXPECT_EQ(started.platform.messages[0].title, "File Error");
@@ -95,14 +117,53 @@ TEST(ManualTest, OpensTheProgramFoldersManualOrSaysWhy) {
             "The Calvix manual could not be found:\r" + started.session.folder.Manual().string());
 
   std::filesystem::copy_file(BuiltManual(), started.session.folder.Manual());
-  EXPECT_TRUE(OpenManual(started.session, opener));
+  EXPECT_TRUE(OpenManual(started.session, nullptr, desktop));
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0].toLocalFile().toStdString(), started.session.folder.Manual().string());
+  EXPECT_EQ(ShownWindow<ManualWindow>("frmManual"), nullptr);
 
-  EXPECT_FALSE(OpenManual(started.session, [](const QUrl&) { return false; }));
-  ASSERT_EQ(started.platform.messages.size(), 2u);
-  EXPECT_EQ(started.platform.messages[1].text,
-            "The Calvix manual could not be opened:\r" + started.session.folder.Manual().string());
+  // No PDF viewer on the desktop: the manual opens inside Calvix, whole.
+  ManualViewers none = desktop;
+  none.systemViewerInstalled = [] { return false; };
+  EXPECT_TRUE(OpenManual(started.session, nullptr, none));
+  EXPECT_EQ(opened.size(), 1u);
+  const ManualWindow* inside = ShownWindow<ManualWindow>("frmManual");
+  ASSERT_NE(inside, nullptr);
+  EXPECT_TRUE(inside->Loaded());
+  EXPECT_GE(inside->PageCount(), 5);
+  CloseShownWindows();
+
+  // A viewer that cannot be started is no viewer.
+  ManualViewers failing = desktop;
+  failing.openInSystemViewer = [](const QUrl&) { return false; };
+  EXPECT_TRUE(OpenManual(started.session, nullptr, failing));
+  EXPECT_NE(ShownWindow<ManualWindow>("frmManual"), nullptr);
+  CloseShownWindows();
+  EXPECT_EQ(started.platform.messages.size(), 1u);
+}
+
+TEST(ManualTest, WithoutTheDesktopOpenerThereIsNoSystemViewer) {
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", "/nonexistent");
+  EXPECT_FALSE(SystemPdfViewerInstalled());
+  qputenv("PATH", path);
+}
+
+TEST(ManualTest, AnUnreadableManualOffersItsPathWithACopyButton) {
+  testing::StartedSession started;
+  testing::WriteBytes(started.session.folder.Manual(), "not a PDF");
+  ManualViewers none;
+  none.systemViewerInstalled = [] { return false; };
+  EXPECT_FALSE(OpenManual(started.session, nullptr, none));
+  EXPECT_EQ(ShownWindow<ManualWindow>("frmManual"), nullptr);
+  auto* dialog = ShownWindow<ManualPathDialog>("frmManualPath");
+  ASSERT_NE(dialog, nullptr);
+  const QString path = QString::fromStdString(started.session.folder.Manual().string());
+  EXPECT_EQ(dialog->findChild<QLineEdit*>("txtManualPath")->text(), path);
+  QApplication::clipboard()->clear();
+  dialog->findChild<QPushButton*>("cmdCopyPath")->click();
+  EXPECT_EQ(QApplication::clipboard()->text(), path);
+  CloseShownWindows();
 }
 
 }  // namespace
