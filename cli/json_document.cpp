@@ -57,6 +57,23 @@ json NestedJson(const Table& table) {
   return array;
 }
 
+// The design's bar size decision: BarPermitted [part][bar] as true / false
+// and BarSizeLimit [part], the largest permitted designation ("" without a
+// limit).
+template <typename Results>
+void AddBarPermission(json& out, const Results& r) {
+  json permitted = json::array();
+  json limits = json::array();
+  for (std::size_t p = 0; p < kWallPartCount; ++p) {
+    json part = json::array();
+    for (bool allowed : r.BarPermitted[p]) part.push_back(allowed);
+    permitted.push_back(part);
+    limits.push_back(r.BarLimit[p].Limits() ? r.BarLimit[p].largest : std::string());
+  }
+  out["BarPermitted"] = permitted;
+  out["BarSizeLimit"] = limits;
+}
+
 }  // namespace
 
 json SeismicJson(const SeismicResult& seismic) {
@@ -97,7 +114,7 @@ json AnalysisJson(const AnalysisResults& a, bool strengthDesign) {
 namespace {
 
 json ReinforcedJson(const ReinforcedResults& r) {
-  return json{{"method", "reinforced working stress"},
+  json out{{"method", "reinforced working stress"},
               {"GovMoment", NestedJson(r.GovMoment)},
               {"GovAxial", NestedJson(r.GovAxial)},
               {"GovCombo", NestedJson(r.GovCombo)},
@@ -111,6 +128,8 @@ json ReinforcedJson(const ReinforcedResults& r) {
               {"BarShearStress", NestedJson(r.BarShearStress)},
               {"BarAllowMoment", NestedJson(r.BarAllowMoment)},
               {"BarSpacing", NestedJson(r.BarSpacing)}};
+  AddBarPermission(out, r);
+  return out;
 }
 
 json UnreinforcedJson(const UnreinforcedResults& r) {
@@ -133,7 +152,7 @@ json UnreinforcedJson(const UnreinforcedResults& r) {
 }
 
 json StrengthJson(const StrengthResults& r) {
-  return json{{"method", "strength"},
+  json out{{"method", "strength"},
               {"SlendernessRatio", NestedJson(r.SlendernessRatio)},
               {"AxialLimit", NestedJson(r.AxialLimit)},
               {"AllowServiceDeflection", NestedJson(r.AllowServiceDeflection)},
@@ -149,6 +168,8 @@ json StrengthJson(const StrengthResults& r) {
               {"BarMu", NestedJson(r.BarMu)},
               {"BarDeltaUlt", NestedJson(r.BarDeltaUlt)},
               {"BarDeltaServ", NestedJson(r.BarDeltaServ)}};
+  AddBarPermission(out, r);
+  return out;
 }
 
 }  // namespace

@@ -83,8 +83,10 @@ WindNavigation NavigateWindGrid(WindCell cell, WindKey key, int caret, int textL
 // Commit of the edit box over `cell`. The type is taken as typed. Magnitudes
 // must lie within -9999 ... 9999 and Start and End within 0 ... 99, in display
 // units whatever the unit system; an empty text is accepted. An accepted value
-// is stored formatted "#,##0.00". A refused value brings a beep and the
-// "Out of Range" message; a text that is not a number is refused with a beep.
+// is stored formatted "#,##0.00". A value outside the limits is refused with
+// the "Out of Range" message; a text that is not a plain number
+// (ParsePlainNumber: "1,5", "1-2") is refused without a message here, the
+// commit to the problem below adds one naming the column and its unit.
 struct WindCommit {
   bool accepted = false;
   std::string cellText;            // what the cell holds when accepted
@@ -96,10 +98,21 @@ WindCommit CommitWindCell(int column, std::string_view boxText);
 double WindColumnMinimum(int column);
 double WindColumnMaximum(int column);
 
+// The tooltip of the cells of column `column` (1-4): the quantity, its unit
+// and the allowed range, "Start: height above the base in ft, from 0.00 to
+// 99.00".
+std::string WindCellToolTip(const UnitSystem& units, int column);
+
+// The text the edit box starts with over `cell`: a number without grouping
+// commas ("1,234.50" -> "1234.50"), so that the box always holds a plain
+// number the commit takes back unchanged.
+std::string WindEditText(const EntryForm& entry, WindCell cell);
+
 // Commits `boxText` to `cell` of the problem: on acceptance the entry form's
 // cell takes the stored text (and the problem is marked changed when the text
-// differs); on refusal the platform beeps and shows the message. Returns the
-// commit.
+// differs); on refusal the platform beeps and shows the message ("Out of
+// Range", or "Not a Number" naming the column and its unit) and the cell
+// keeps the value it held. Returns the commit.
 WindCommit CommitWindCell(Session& session, WindCell cell, std::string_view boxText);
 
 }  // namespace calvix

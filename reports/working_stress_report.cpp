@@ -45,18 +45,6 @@ float PartHeight(const Problem& problem, int part) {
   return part == kParapet ? problem.working.ParapetHeight : problem.working.WallHeight;
 }
 
-// The bar-size note of IBC 2000 2107.2.4 by the main wall's nominal thickness.
-std::string WorkingStressBarSizeNote(const Problem& problem) {
-  const float T = problem.working.WallThickness;
-  const bool english = problem.units.UnitsType == 1;
-  const std::string head = "Per IBC 2000 2107.2.4, bar size is limited to ";
-  if (T <= 4.0f) return head + (english ? "#4" : "M10");
-  if (T <= 6.0f) return head + (english ? "#6" : "M15");
-  if (T <= 8.0f) return head + (english ? "#8" : "M25");
-  if (T <= 10.0f && !english) return head + "M30";
-  return "";
-}
-
 // Unit texts of the printed station tables.
 struct StationUnits {
   std::string distance, moment, force;
@@ -79,6 +67,15 @@ std::string StationDistance(const UnitText& u, const Problem& problem, int part,
 }
 
 }  // namespace
+
+std::string BarSizeLimitNote(const BarSizeLimit& limit) {
+  if (!limit.Limits()) return "";
+  return "Per " + limit.clause + ", bar size is limited to " + limit.largest;
+}
+
+std::string NotPermittedText(const BarSizeLimit& limit) {
+  return "not permitted, " + limit.clause;
+}
 
 float StressFactorOf(const Problem& problem, int combination) {
   return combination == 1 ? 1.0f : problem.entry.StressIncreaseFactor;
@@ -169,6 +166,10 @@ ReinforcedSummary BuildReinforcedSummary(const Problem& problem, const AnalysisR
   const auto& bars = problem.units.BarTable;
   for (std::size_t i = 0; i < bars.size(); ++i) {
     const float s = i < results.BarSpacing[p].size() ? results.BarSpacing[p][i] : 0.0f;
+    if (i < results.BarPermitted[p].size() && !results.BarPermitted[p][i]) {
+      grid.rows.push_back({bars[i].Name, NotPermittedText(results.BarLimit[p]), "", "", ""});
+      continue;
+    }
     if (s == 0.0f) {
       grid.rows.push_back({bars[i].Name, "    N/A          ", "", "", ""});
       continue;
@@ -187,7 +188,8 @@ ReinforcedDetail ComputeReinforcedDetail(const Problem& problem, const Reinforce
   ReinforcedDetail detail;
   detail.bar = bar;
   if (bar < 0 || U(bar) >= results.BarSpacing[p].size()) return detail;
-  detail.s = results.BarSpacing[p][U(bar)];
+  // A bar above the size limit has no design to detail.
+  detail.s = results.BarOffered(p, U(bar)) ? results.BarSpacing[p][U(bar)] : 0.0f;
   const float t = WallDepths(problem, part).t;
   const float hPrime = EffectiveHeight(problem, part);
   detail.AsMin = static_cast<float>(static_cast<double>(problem.working.MinSteelRatio) *
@@ -472,7 +474,7 @@ void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
       part == kParapet ? call.options[kParapetLoadCasesOption] : call.options[kMainLoadCasesOption];
   const int bar = call.choice;
   const bool barValid = bar >= 0 && U(bar) < bars.size() && U(bar) < results.BarSpacing[p].size();
-  const float s = barValid ? results.BarSpacing[p][U(bar)] : 0.0f;
+  const float s = barValid && results.BarOffered(p, U(bar)) ? results.BarSpacing[p][U(bar)] : 0.0f;
   const int combo = results.GovCombo[p];
 
   if (summaryOn) {
@@ -494,7 +496,9 @@ void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
     for (std::size_t i = 0; i < bars.size(); ++i) {
       std::string line = " " + BarColumnLabel(bars[i]);
       const float si = i < results.BarSpacing[p].size() ? results.BarSpacing[p][i] : 0.0f;
-      if (si == 0.0f) {
+      if (i < results.BarPermitted[p].size() && !results.BarPermitted[p][i]) {
+        line += "    " + NotPermittedText(results.BarLimit[p]);
+      } else if (si == 0.0f) {
         line += "    N/A";
       } else {
         PlaceRight(line, mks ? 18 : 15, u.Number(k * results.BarFa[p][i], kMasonryStress));
@@ -539,7 +543,7 @@ void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
       out.Line(note);
     }
     if (problem.entry.DesignMethod == "IBC-W") {
-      const std::string note = WorkingStressBarSizeNote(problem);
+      const std::string note = BarSizeLimitNote(results.BarLimit[p]);
       if (!note.empty()) out.Line(note);
     }
     if (barValid) PrintInteractionDiagram(document, problem, analysis, s, bar, part);

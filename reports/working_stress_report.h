@@ -24,6 +24,12 @@ namespace calvix {
 float StressFactorOf(const Problem& problem, int combination);
 std::string StressFactorText(const Problem& problem, int combination);
 
+// The bar size note of a part, "Per IBC 2000 2107.2.4, bar size is limited to
+// #8", and the text of a bar row above that size, "not permitted, IBC 2000
+// 2107.2.4"; the note is empty when the design set no limit.
+std::string BarSizeLimitNote(const BarSizeLimit& limit);
+std::string NotPermittedText(const BarSizeLimit& limit);
+
 // The dimension rows every summary starts with: heights, thicknesses, steel
 // depths, strip width, material and design method ("ACI 530-99" or "IBC 2000
 // Working Stress"; `unreinforcedMethod` gives "ACI 99 Working Stress " /

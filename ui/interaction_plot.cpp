@@ -112,7 +112,8 @@ PMPlotData ComputePMPlot(const Problem& problem, const AnalysisResults& analysis
   const std::size_t p = PartIndex(data.part);
   const std::size_t k = static_cast<std::size_t>(data.combo - 1);
   const auto& spacings = results.BarSpacing[p];
-  data.spacing = bar >= 0 && static_cast<std::size_t>(bar) < spacings.size()
+  // A bar above the size limit of the wall's thickness has no curves.
+  data.spacing = bar >= 0 && results.BarOffered(p, static_cast<std::size_t>(bar))
                      ? spacings[static_cast<std::size_t>(bar)]
                      : 0.0f;
   data.AsMinimum = results.MinSteelArea[p];

@@ -98,6 +98,7 @@ void WindLoadGrid::ShowCells() {
         grid_->setItem(row, column, item);
       }
       item->setText(text);
+      item->setToolTip(QString::fromStdString(WindCellToolTip(session_.problem.units, column)));
     }
   }
 }
@@ -110,7 +111,7 @@ void WindLoadGrid::PlaceBox() {
 void WindLoadGrid::StartEdit(WindCell cell) {
   cell_ = cell;
   grid_->setCurrentCell(cell.row, cell.column);
-  box_->setText(QString::fromStdString(WindCellText(session_.problem.entry, cell)));
+  box_->setText(QString::fromStdString(WindEditText(session_.problem.entry, cell)));
   box_->setAlignment(cell.column == 1 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
   PlaceBox();
   editing_ = true;
@@ -136,7 +137,10 @@ bool WindLoadGrid::CommitEdit() {
     emit cellCommitted();
     return true;
   }
-  box_->clear();
+  // A refused value puts back the value it replaced; the edit stays on the
+  // cell so that the engineer can type again.
+  box_->setText(QString::fromStdString(WindEditText(session_.problem.entry, cell_)));
+  box_->selectAll();
   box_->setFocus(Qt::OtherFocusReason);
   return false;
 }
