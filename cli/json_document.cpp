@@ -115,19 +115,19 @@ namespace {
 
 json ReinforcedJson(const ReinforcedResults& r) {
   json out{{"method", "reinforced working stress"},
-              {"GovMoment", NestedJson(r.GovMoment)},
-              {"GovAxial", NestedJson(r.GovAxial)},
-              {"GovCombo", NestedJson(r.GovCombo)},
-              {"GovShear", NestedJson(r.GovShear)},
-              {"GovShearCombo", NestedJson(r.GovShearCombo)},
-              {"SlendernessRatio", NestedJson(r.SlendernessRatio)},
-              {"Eccentricity", NestedJson(r.Eccentricity)},
-              {"AllowableShear", NestedJson(r.AllowableShear)},
-              {"ZoneNote", NestedJson(r.ZoneNote)},
-              {"BarFa", NestedJson(r.BarFa)},
-              {"BarShearStress", NestedJson(r.BarShearStress)},
-              {"BarAllowMoment", NestedJson(r.BarAllowMoment)},
-              {"BarSpacing", NestedJson(r.BarSpacing)}};
+           {"GovMoment", NestedJson(r.GovMoment)},
+           {"GovAxial", NestedJson(r.GovAxial)},
+           {"GovCombo", NestedJson(r.GovCombo)},
+           {"GovShear", NestedJson(r.GovShear)},
+           {"GovShearCombo", NestedJson(r.GovShearCombo)},
+           {"SlendernessRatio", NestedJson(r.SlendernessRatio)},
+           {"Eccentricity", NestedJson(r.Eccentricity)},
+           {"AllowableShear", NestedJson(r.AllowableShear)},
+           {"ZoneNote", NestedJson(r.ZoneNote)},
+           {"BarFa", NestedJson(r.BarFa)},
+           {"BarShearStress", NestedJson(r.BarShearStress)},
+           {"BarAllowMoment", NestedJson(r.BarAllowMoment)},
+           {"BarSpacing", NestedJson(r.BarSpacing)}};
   AddBarPermission(out, r);
   return out;
 }
@@ -153,21 +153,21 @@ json UnreinforcedJson(const UnreinforcedResults& r) {
 
 json StrengthJson(const StrengthResults& r) {
   json out{{"method", "strength"},
-              {"SlendernessRatio", NestedJson(r.SlendernessRatio)},
-              {"AxialLimit", NestedJson(r.AxialLimit)},
-              {"AllowServiceDeflection", NestedJson(r.AllowServiceDeflection)},
-              {"GovMoment", NestedJson(r.GovMoment)},
-              {"GovAxial", NestedJson(r.GovAxial)},
-              {"GovShear", NestedJson(r.GovShear)},
-              {"GovCombo", NestedJson(r.GovCombo)},
-              {"GovStation", NestedJson(r.GovStation)},
-              {"GovShearCombo", NestedJson(r.GovShearCombo)},
-              {"BarSpacing", NestedJson(r.BarSpacing)},
-              {"BarPhiMn", NestedJson(r.BarPhiMn)},
-              {"BarPhiVn", NestedJson(r.BarPhiVn)},
-              {"BarMu", NestedJson(r.BarMu)},
-              {"BarDeltaUlt", NestedJson(r.BarDeltaUlt)},
-              {"BarDeltaServ", NestedJson(r.BarDeltaServ)}};
+           {"SlendernessRatio", NestedJson(r.SlendernessRatio)},
+           {"AxialLimit", NestedJson(r.AxialLimit)},
+           {"AllowServiceDeflection", NestedJson(r.AllowServiceDeflection)},
+           {"GovMoment", NestedJson(r.GovMoment)},
+           {"GovAxial", NestedJson(r.GovAxial)},
+           {"GovShear", NestedJson(r.GovShear)},
+           {"GovCombo", NestedJson(r.GovCombo)},
+           {"GovStation", NestedJson(r.GovStation)},
+           {"GovShearCombo", NestedJson(r.GovShearCombo)},
+           {"BarSpacing", NestedJson(r.BarSpacing)},
+           {"BarPhiMn", NestedJson(r.BarPhiMn)},
+           {"BarPhiVn", NestedJson(r.BarPhiVn)},
+           {"BarMu", NestedJson(r.BarMu)},
+           {"BarDeltaUlt", NestedJson(r.BarDeltaUlt)},
+           {"BarDeltaServ", NestedJson(r.BarDeltaServ)}};
   AddBarPermission(out, r);
   return out;
 }

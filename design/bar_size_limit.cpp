@@ -9,8 +9,8 @@ namespace calvix {
 namespace {
 
 struct ThicknessStep {
-  float upTo;          // nominal thickness (in)
-  const char* usBar;   // nullptr: no limit at this thickness
+  float upTo;         // nominal thickness (in)
+  const char* usBar;  // nullptr: no limit at this thickness
   const char* metricBar;
 };
 

@@ -203,7 +203,7 @@ struct StrengthResults {
   PerPart<float> GovProbeMu{};       // probe P-delta moment at the governing station (ft-lb)
 
   // Per part and bar row.
-  PerBar BarSpacing;    // accepted spacing (in), 0 = none
+  PerBar BarSpacing;  // accepted spacing (in), 0 = none
   // The bar size limit of each part's nominal thickness (2108.9.2.1) and per
   // bar whether it may be used; a bar that is not permitted is never offered.
   PerPart<BarSizeLimit> BarLimit;

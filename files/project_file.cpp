@@ -29,6 +29,30 @@ bool IsS1Class(const std::string& text) {
                      [&](const char* v) { return text == v; });
 }
 
+// A number as the program writes it into a number field: what ParseNumber
+// reads, with grouping commas only between groups of three digits ("1,200.00"),
+// so that a decimal comma typed by hand ("1,5") is not read as a grouping one.
+bool IsFieldNumberText(const std::string& text) {
+  if (!ParseNumber(text)) return false;
+  const auto comma = text.find(',');
+  if (comma == std::string::npos) return true;
+  const auto end = text.find_first_of(".eE", comma);
+  const std::string integer = text.substr(0, end);
+  std::size_t digits = 0;
+  for (auto i = integer.find_last_not_of(" \t"); i != std::string::npos && i > 0; --i) {
+    const char c = integer[i];
+    if (c == ',') {
+      if (digits != 3) return false;
+      digits = 0;
+    } else if (c >= '0' && c <= '9') {
+      ++digits;
+    } else {
+      break;
+    }
+  }
+  return true;
+}
+
 // Walks the items of a file in order, checking each one's kind and value.
 class ItemCursor {
  public:
@@ -74,7 +98,7 @@ class ItemCursor {
   // calculation reads it.
   std::string NumberText(const std::string& fieldName) {
     std::string text = String();
-    if (text.find_first_not_of(" \t") != std::string::npos && !ParseNumber(text)) {
+    if (text.find_first_not_of(" \t") != std::string::npos && !IsFieldNumberText(text)) {
       Fail(fieldName + " holds \"" + text + "\", which is not a number");
     }
     return text;
@@ -130,8 +154,7 @@ void ReadOptionButtons(ItemCursor& cursor, EntryForm& entry) {
 // The wind table: the type of each row as written, its magnitude, start and
 // end numbers.
 void ReadWindTable(ItemCursor& cursor, EntryForm& entry) {
-  constexpr std::array<const char*, kWindColumnCount> kColumns{"Type", "Magnitude", "Start",
-                                                               "End"};
+  constexpr std::array<const char*, kWindColumnCount> kColumns{"Type", "Magnitude", "Start", "End"};
   for (size_t row = 0; row < entry.Wind.size(); ++row) {
     entry.Wind[row][0] = cursor.String();
     for (size_t column = 1; column < kWindColumnCount; ++column) {

@@ -158,7 +158,8 @@ inline std::string CheckOpenAndSolve(const ScratchFolder& folder, std::string_vi
     } catch (const CalvixError& error) {
       // Open refuses a number field holding text, so an opened file never
       // fails at Solve with a type mismatch.
-      if (error.number() == kErrorTypeMismatch) return std::string("type mismatch at Solve: ") + error.what();
+      if (error.number() == kErrorTypeMismatch)
+        return std::string("type mismatch at Solve: ") + error.what();
       continue;
     }
     std::string found;

@@ -68,7 +68,8 @@ FieldLeaveOutcome LeaveChangedField(Session& session, int field, double valueAtF
 }
 
 std::string PartialGroutingRefusalText() {
-  return std::string("Sorry, Partially grouted spacing cannot be selected for Two Wythe Brick walls.") +
+  return std::string(
+             "Sorry, Partially grouted spacing cannot be selected for Two Wythe Brick walls.") +
          "\r" + "Please change the Wall Material to Hollow Core Masonry or Hollow Core Clay " +
          "\r" + "to use partially grouted spacing.";
 }

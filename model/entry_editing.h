@@ -30,7 +30,7 @@ double ValueAtFocus(const Session& session, int field);
 
 // What leaving a changed field did.
 struct FieldLeaveOutcome {
-  bool accepted = true;                // false: out of range, the old value is back
+  bool accepted = true;               // false: out of range, the old value is back
   std::optional<FieldStates> states;  // new field states, when they were refreshed
 };
 

@@ -156,7 +156,8 @@ std::string OutOfRangeText(double value, double displayMin, double displayMax) {
 
 std::string NotANumberText(const std::string& named, bool allowsMinus, const std::string& text) {
   return "Sorry, \"" + text + "\" is not a number for " + named + ".\r" +
-         " Type digits with at most one decimal point" + (allowsMinus ? " and a leading minus" : "") +
+         " Type digits with at most one decimal point" +
+         (allowsMinus ? " and a leading minus" : "") +
          ", without grouping commas or exponent, e.g. 12.5.";
 }
 

@@ -152,8 +152,8 @@ std::string WindCellToolTip(const UnitSystem& units, int column) {
       return "Type: W for a pressure over a height range, H for a line load at one height";
     case 2:
       return "Magnitude: pressure in " + TrimRight(units.Label(kWindPressure)) +
-             " for W, line load along the wall in " + TrimRight(units.Label(kLineLoad)) +
-             " for H" + range();
+             " for W, line load along the wall in " + TrimRight(units.Label(kLineLoad)) + " for H" +
+             range();
     case 3:
       return "Start: height above the base in " + length + range();
     default:
@@ -171,11 +171,12 @@ std::string WindEditText(const EntryForm& entry, WindCell cell) {
 WindCommit CommitWindCell(Session& session, WindCell cell, std::string_view boxText) {
   WindCommit commit = CommitWindCell(cell.column, boxText);
   if (!commit.accepted && !commit.message) {
-    std::string heading = WindGridHeadings(session.problem.units).at(static_cast<size_t>(cell.column));
+    std::string heading =
+        WindGridHeadings(session.problem.units).at(static_cast<size_t>(cell.column));
     std::replace(heading.begin(), heading.end(), '\r', ' ');
-    commit.message = Message{NotANumberText("the wind load " + heading, cell.column == 2,
-                                            std::string(boxText)),
-                             "Not a Number", MessageIcon::Information, MessageButtons::Ok};
+    commit.message =
+        Message{NotANumberText("the wind load " + heading, cell.column == 2, std::string(boxText)),
+                "Not a Number", MessageIcon::Information, MessageButtons::Ok};
   }
   if (commit.accepted) {
     std::string& stored = session.problem.entry.Wind.at(static_cast<size_t>(cell.row - 1))

@@ -16,7 +16,7 @@
 
 namespace calvix {
 
-inline constexpr int kWindGridRows = kWindRowCount + 1;       // headings + 5 loads
+inline constexpr int kWindGridRows = kWindRowCount + 1;        // headings + 5 loads
 inline constexpr int kWindGridColumns = kWindColumnCount + 1;  // numbers + 4 cells
 
 // A data cell of the grid: row 1-5, column 1-4.
@@ -38,10 +38,10 @@ const std::string& WindCellText(const EntryForm& entry, WindCell cell);
 // A character typed into the edit box.
 struct WindKeyResult {
   enum class Action {
-    Insert,       // the character goes into the box (`text`)
-    Refuse,       // beep, the character is discarded
-    SetTypeAndGo, // the box holds only `text` and the edit ends as with Enter
-    EmptyBox,     // the box is emptied
+    Insert,        // the character goes into the box (`text`)
+    Refuse,        // beep, the character is discarded
+    SetTypeAndGo,  // the box holds only `text` and the edit ends as with Enter
+    EmptyBox,      // the box is emptied
   };
   Action action = Action::Insert;
   std::string text;
@@ -60,11 +60,11 @@ enum class WindKey { Enter, Tab, Right, Left, Down, Up, Escape };
 
 struct WindNavigation {
   enum class Action {
-    None,        // the key has no effect here
-    PassToBox,   // the key moves the caret within the text
-    EmptyBox,    // Esc
-    MoveTo,      // commit, then edit `target`
-    LeaveGrid,   // commit, then go on to the site class list
+    None,       // the key has no effect here
+    PassToBox,  // the key moves the caret within the text
+    EmptyBox,   // Esc
+    MoveTo,     // commit, then edit `target`
+    LeaveGrid,  // commit, then go on to the site class list
   };
   Action action = Action::None;
   WindCell target;

@@ -113,9 +113,8 @@ StrengthSummaryTables StrengthSummary(const Problem& problem, const AnalysisResu
   auto& an = tables.analysis;
   an.push_back(
       {"Seismic Force,|Fp", value(analysis.Seismic.SeismicLoad[p], kLineLoad), u.Label(kLineLoad)});
-  an.push_back({"Design Moment,|Mu",
-                TrimLeft(u.Number(results.GovMoment[p], kReportMoment, "##0.00")),
-                u.Label(kReportMoment)});
+  an.push_back(
+      {"Design Moment,|Mu", value(results.GovMoment[p], kReportMoment), u.Label(kReportMoment)});
   an.push_back({"h' / t Ratio", TrimLeft(FormatWide(results.SlendernessRatio[p], "##0.00")), ""});
   an.push_back({"Axial Load,|Pu", value(results.GovAxial[p], kForce), u.Label(kForce)});
   an.push_back({"Allowable Deflection,", value(results.AllowServiceDeflection[p], kDeflection),
@@ -137,8 +136,8 @@ StrengthSummaryTables StrengthSummary(const Problem& problem, const AnalysisResu
   for (std::size_t i = 0; i < bars.size(); ++i) {
     const float s = i < results.BarSpacing[p].size() ? results.BarSpacing[p][i] : 0.0f;
     if (i < results.BarPermitted[p].size() && !results.BarPermitted[p][i]) {
-      grid.rows.push_back({BarColumnLabel(bars[i]), NotPermittedText(results.BarLimit[p]), "", "",
-                           "", "", ""});
+      grid.rows.push_back(
+          {BarColumnLabel(bars[i]), NotPermittedText(results.BarLimit[p]), "", "", "", "", ""});
       continue;
     }
     if (s == 0.0f) {
@@ -323,22 +322,16 @@ StrengthDetailGrids StrengthDetailTables(const Problem& problem,
          value(st.DeltaUlt, kDeflection), value(st.MuPDelta, kReportMoment)});
   }
   const std::string len = u.Label(kLengthShort);
-  const double f = problem.units.Factor(kLengthShort);
-  const std::string small = u.English() ? "" : "0.00 E-00";
-  const auto section = [&](double x, const char* english) {
-    return u.English() ? TrimLeft(FormatWide(x, english)) : FormatNumber(x, small);
-  };
   auto& rows = grids.properties;
   rows.push_back({"Effective Width,|b", value(detail.bEff, kLengthShort), len});
   rows.push_back({"Effect. Core Width,|b'", value(detail.bPrime, kLengthShort), len});
-  rows.push_back(
-      {"Moment of Inertia,|Ig", section(detail.Ig * f * f * f * f, "#####0.0"), len + "^4"});
-  rows.push_back({"Section Modulus,|S", section(detail.S * f * f * f, "####0.00"), len + "^3"});
+  rows.push_back({"Moment of Inertia,|Ig", SectionPropertyText(u, detail.Ig, 4), len + "^4"});
+  rows.push_back({"Section Modulus,|S", SectionPropertyText(u, detail.S, 3), len + "^3"});
   rows.push_back(
       {"Modulus of Rupture,|fr", value(detail.fr, kMasonryStress), u.Label(kMasonryStress)});
   rows.push_back(
       {"Cracking Moment,|Mcr", value(detail.Mcr, kReportMoment), u.Label(kReportMoment)});
-  rows.push_back({"As max.", section(detail.AsMax * f * f, "##0.000"), len + "^2"});
+  rows.push_back({"As max.", value(detail.AsMax, kArea), u.Label(kArea)});
   rows.push_back({std::string("Axial Limit,  ") + (detail.slender ? "0.05 * f'm" : "0.20 * f'm"),
                   value((detail.slender ? 0.05 : 0.20) * problem.working.FmPrime, kMasonryStress),
                   u.Label(kMasonryStress)});

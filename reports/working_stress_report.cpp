@@ -73,6 +73,13 @@ std::string BarSizeLimitNote(const BarSizeLimit& limit) {
   return "Per " + limit.clause + ", bar size is limited to " + limit.largest;
 }
 
+std::string SectionPropertyText(const UnitText& u, double working, int power) {
+  const double shown = working * std::pow(u.units().Factor(kLengthShort), power);
+  if (!u.English()) return FormatNumber(shown, "0.00 E-00");
+  const char* pattern = power == 2 ? "##0.00" : power == 3 ? "####0.00" : "#####0.0";
+  return TrimLeft(FormatWide(shown, pattern));
+}
+
 std::string NotPermittedText(const BarSizeLimit& limit) {
   return "not permitted, " + limit.clause;
 }
@@ -210,15 +217,11 @@ namespace {
 void SectionRows(std::vector<ResultRow>& rows, const UnitText& u, float bEff, float bPrime,
                  float Ae, float Ig, float S) {
   const std::string len = u.Label(kLengthShort);
-  const double f = u.units().Factor(kLengthShort);
   rows.push_back({"Effective Width,|b", TrimLeft(u.Number(bEff, kLengthShort)), len});
   rows.push_back({"Effect. Core Width,|b'", TrimLeft(u.Number(bPrime, kLengthShort)), len});
-  rows.push_back({"Solid Masonry Area,|Ae", FormatNumber(Ae * f * f, "0.00 E-00"), len + "^2"});
-  rows.push_back(
-      {"Moment of Inertia,|Ig", FormatNumber(Ig * f * f * f * f, "0.00 E-00"), len + "^4"});
-  rows.push_back({"Section Modulus,|S",
-                  TrimLeft(FormatWide(S * f * f * f, u.English() ? "##0.000" : "0.00 E-00")),
-                  len + "^3"});
+  rows.push_back({"Solid Masonry Area,|Ae", SectionPropertyText(u, Ae, 2), len + "^2"});
+  rows.push_back({"Moment of Inertia,|Ig", SectionPropertyText(u, Ig, 4), len + "^4"});
+  rows.push_back({"Section Modulus,|S", SectionPropertyText(u, S, 3), len + "^3"});
 }
 
 std::vector<std::string> StationRow(const UnitText& u, const Problem& problem,
@@ -735,7 +738,6 @@ WorkingStressDetailTables BuildUnreinforcedDetail(const Problem& problem,
   }
   const GroutCaseSection& sec = detail.section;
   const std::string len = u.Label(kLengthShort);
-  const double f = problem.units.Factor(kLengthShort);
   tables.properties.push_back(
       {"Effective Width,|b", TrimLeft(u.Number(sec.bEff, kLengthShort)), len});
   tables.properties.push_back(
@@ -743,12 +745,10 @@ WorkingStressDetailTables BuildUnreinforcedDetail(const Problem& problem,
   tables.properties.push_back({"Depth to c.g. steel,|d",
                                TrimLeft(u.Number(WallDepths(problem, part).d, kLengthShort)), len});
   tables.properties.push_back(
-      {"Solid Masonry Area,|Ae", FormatNumber(sec.Ae * f * f, "0.00 E-00"), len + "^2"});
+      {"Solid Masonry Area,|Ae", SectionPropertyText(u, sec.Ae, 2), len + "^2"});
   tables.properties.push_back(
-      {"Moment of Inertia,|Ig", FormatNumber(sec.Ig * f * f * f * f, "0.00 E-00"), len + "^4"});
-  tables.properties.push_back(
-      {"Section Modulus,|S",
-       TrimLeft(FormatWide(sec.S * f * f * f, u.English() ? "##0.000" : "0.00 E-00")), len + "^3"});
+      {"Moment of Inertia,|Ig", SectionPropertyText(u, sec.Ig, 4), len + "^4"});
+  tables.properties.push_back({"Section Modulus,|S", SectionPropertyText(u, sec.S, 3), len + "^3"});
   tables.properties.push_back(
       {"Buckling Load,|Pe", TrimLeft(u.Number(sec.Pe, kForce)), u.Label(kForce)});
   const std::string factor = StressFactorText(problem, k);

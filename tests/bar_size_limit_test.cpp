@@ -41,8 +41,8 @@ TEST(BarSizeLimitTest, LargestBarByNominalThicknessUnitSystemAndMethod) {
     EXPECT_EQ(limit.Limits() ? limit.largest : "", c.largest)
         << c.method << " " << c.thickness << " " << c.units;
     if (limit.Limits()) {
-      EXPECT_EQ(limit.clause, std::string(c.method) == "IBC-W" ? "IBC 2000 2107.2.4"
-                                                                 : "IBC 2000 2108.9.2.1");
+      EXPECT_EQ(limit.clause,
+                std::string(c.method) == "IBC-W" ? "IBC 2000 2107.2.4" : "IBC 2000 2108.9.2.1");
     }
   }
 }
@@ -82,8 +82,7 @@ CliRun SolveWithReport(const std::string& file, const TempFolder& folder) {
 // A shipped example with its design method (line 5) replaced.
 std::string WithMethod(const TempFolder& folder, const std::string& name,
                        const std::string& method) {
-  std::istringstream in(
-      testing::ReadBytes(std::string(CALVIX_SOURCE_DIR) + "/examples/" + name));
+  std::istringstream in(testing::ReadBytes(std::string(CALVIX_SOURCE_DIR) + "/examples/" + name));
   std::string out;
   std::string line;
   for (int number = 1; std::getline(in, line); ++number) {

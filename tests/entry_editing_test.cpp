@@ -136,6 +136,7 @@ TEST(EntryEditingTest, TextThatIsNotAPlainNumberIsRefusedNamingFieldAndUnit) {
   };
   for (const auto& c : cases) {
     StartedSession s(c.units);
+    SetFieldValue(s.session, c.field, 12.5);
     std::string before = s.entry().Fields[static_cast<size_t>(c.field)];
     double atFocus = ValueAtFocus(s.session, c.field);
     EditFieldText(s.session, c.field, c.typed);
@@ -151,6 +152,7 @@ TEST(EntryEditingTest, TextThatIsNotAPlainNumberIsRefusedNamingFieldAndUnit) {
 
 TEST(EntryEditingTest, NegativeSpectralAccelerationIsOutOfRangeButZeroIsTaken) {
   StartedSession s;
+  SetFieldValue(s.session, kSsField, 50.0);
   double atFocus = ValueAtFocus(s.session, kSsField);
   std::string before = s.entry().Fields[kSsField];
   EditFieldText(s.session, kSsField, "-250");

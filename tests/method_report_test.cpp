@@ -172,8 +172,8 @@ TEST(MethodReportTest, BarSizeNotesByThicknessAndUnitSystem) {
     EXPECT_EQ(strength.Count("bar size is limited"), notes);
     EXPECT_EQ(working.Count("bar size is limited"), notes);
     if (*c.limit) {
-      EXPECT_TRUE(strength.Has(std::string("Per IBC 2000 2108.9.2.1, bar size is limited to ") +
-                               c.limit));
+      EXPECT_TRUE(
+          strength.Has(std::string("Per IBC 2000 2108.9.2.1, bar size is limited to ") + c.limit));
       EXPECT_TRUE(
           working.Has(std::string("Per IBC 2000 2107.2.4, bar size is limited to ") + c.limit));
     }

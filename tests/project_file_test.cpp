@@ -259,7 +259,7 @@ TEST(ProjectFileTest, DamagedFilesAreRefusedWhole) {
       {"extra line", 99, "\"more\"", "Line 99"},
       {"text in a number field", 33, "\"twelve\"",
        "Line 33: Wall Height holds \"twelve\", which is not a number."},
-      {"decimal comma in a number field", 40, "\"1,5.0\"", "Line 40: Floor / Roof Load, Dead"},
+      {"decimal comma in a number field", 40, "\"1,5.0\"", "Line 40: Wall Weight holds \"1,5.0\""},
       {"unit after a wind magnitude", 78, "\"25 psf\"",
        "Line 78: the wind load Magnitude of row 1 holds \"25 psf\""},
   };

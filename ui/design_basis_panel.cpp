@@ -19,9 +19,9 @@ DesignBasisPanel::DesignBasisPanel(const Session& session, QWidget* parent)
   form->addRow(QStringLiteral("Design method:"), method_);
   form->addRow(QStringLiteral("Seismic design category:"), category_);
   form->addRow(QStringLiteral("Site coefficient Fa:"), fa_);
-  setToolTip(QStringLiteral(
-      "The design method, seismic design category (IBC 2000 1616.3) and site\n"
-      "coefficient Fa (IBC 2000 Table 1615.1.2(1)) the next Solve will use"));
+  setToolTip(
+      QStringLiteral("The design method, seismic design category (IBC 2000 1616.3) and site\n"
+                     "coefficient Fa (IBC 2000 Table 1615.1.2(1)) the next Solve will use"));
   Refresh();
 }
 

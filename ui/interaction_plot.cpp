@@ -367,15 +367,16 @@ std::vector<std::pair<std::string, std::string>> PMResultLabels(const Problem& p
   labels.emplace_back("Load Comb.", CombinationLabel(data.combo, problem.entry.StressIncreaseFactor,
                                                      false, problem.entry.LoadFactors)
                                         .Label);
-  const std::string area = Trimmed(u.Label(kArea));
+  // The values carry their unit; the captions name none, so that no unit
+  // shows twice.
   if (data.spacing > 0.0f) {
     labels.emplace_back("Rebar", BarSpacingText(problem, data.bar, data.spacing));
-    labels.emplace_back("Furnished As, " + area, DisplayValue(u, data.AsFurnished, kArea));
+    labels.emplace_back("Furnished As", DisplayValue(u, data.AsFurnished, kArea));
   } else {
     labels.emplace_back("Rebar", "N/A   ");
-    labels.emplace_back("Furnished As, " + area, "N/A   ");
+    labels.emplace_back("Furnished As", "N/A   ");
   }
-  labels.emplace_back("Minimum As, " + area, DisplayValue(u, data.AsMinimum, kArea));
+  labels.emplace_back("Minimum As", DisplayValue(u, data.AsMinimum, kArea));
   return labels;
 }
 

@@ -116,9 +116,9 @@ void FillGrid(QTableWidget* grid, const ResultGrid& table) {
     const auto& cells = table.rows[static_cast<std::size_t>(r)];
     // A row with text in its second cell only is a note on the first cell's
     // bar ("not permitted, IBC 2000 2107.2.4", "N/A"): it runs across the row.
-    const bool note = cells.size() > 2 &&
-                      std::all_of(cells.begin() + 2, cells.end(),
-                                  [](const std::string& cell) { return cell.empty(); });
+    const bool note =
+        cells.size() > 2 && std::all_of(cells.begin() + 2, cells.end(),
+                                        [](const std::string& cell) { return cell.empty(); });
     for (int c = 0; c < static_cast<int>(cells.size()) && c < grid->columnCount(); ++c) {
       auto* item = new QTableWidgetItem(Q(cells[static_cast<std::size_t>(c)]));
       const bool left = c == 0 || (note && c == 1);

@@ -176,8 +176,7 @@ QStringList WallGraphic::PanelLabels() const {
        << QStringLiteral(" e") + text(kFloorEccentricityField);
   for (const auto& row : entry.Wind) {
     if (row[kWindType] != "W" && row[kWindType] != "H") continue;
-    list << QStringLiteral(" ") +
-                QString::fromStdString(WindRowLabel(row, session_.problem.units));
+    list << QStringLiteral(" ") + QString::fromStdString(WindRowLabel(row, session_.problem.units));
   }
   return list;
 }

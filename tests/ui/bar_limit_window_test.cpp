@@ -65,8 +65,8 @@ TEST_P(BarLimitWindowTest, BarsAboveTheLimitAreShownNotPermittedAndNeverListed) 
     PMPlotWindow plot(nullptr, example.session, example.analysis, example.design, 1, 1, 0);
     EXPECT_EQ(plot.RebarList()->count(), static_cast<int>(entries.size()));
     const auto above = static_cast<int>(bars.size()) - 1;
-    const PMPlotData data = ComputePMPlot(example.problem(), example.analysis,
-                                          example.design.reinforced, 1, 1, above);
+    const PMPlotData data =
+        ComputePMPlot(example.problem(), example.analysis, example.design.reinforced, 1, 1, above);
     EXPECT_EQ(data.spacing, 0.0f);
   }
 }
@@ -74,8 +74,8 @@ TEST_P(BarLimitWindowTest, BarsAboveTheLimitAreShownNotPermittedAndNeverListed) 
 INSTANTIATE_TEST_SUITE_P(
     Examples, BarLimitWindowTest,
     ::testing::Values(LimitCase{"retail-parapet-wall-si.cxl", "IBC 2000 2107.2.4", {"30M", "35M"}},
-                      LimitCase{"school-gym-parapet-mks.cxl", "IBC 2000 2108.9.2.1",
-                                {"30M", "35M"}},
+                      LimitCase{
+                          "school-gym-parapet-mks.cxl", "IBC 2000 2108.9.2.1", {"30M", "35M"}},
                       LimitCase{"ibc-strength-wall.cxl", "IBC 2000 2108.9.2.1", {"#9"}}));
 
 }  // namespace

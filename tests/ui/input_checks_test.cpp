@@ -62,8 +62,10 @@ TEST_F(MainWindowTest, DecimalCommaInALoadFieldIsRefusedAndTheOldValueStays) {
   };
   for (const Case& c : {Case{kFloorDeadField, "1,5"}, Case{kFloorDeadField, "12,5"},
                         Case{kWallHeightField, "1e2"}, Case{kWallWeightField, "4O"}}) {
+    EnterInto(c.field, "7");
     platform.messages.clear();
     std::string before = entry().Fields[static_cast<size_t>(c.field)];
+    ASSERT_EQ(before, FieldText(session(), c.field, 7.0));
     EnterInto(c.field, c.typed);
     ASSERT_EQ(platform.messages.size(), 1u) << c.typed;
     EXPECT_EQ(platform.messages[0].title, "Not a Number");
@@ -113,8 +115,7 @@ TEST_F(MainWindowTest, LoadFactorBoxRefusesTextThatIsNotANumber) {
 TEST_F(MainWindowTest, DesignBasisFollowsTheInputAsItIsTyped) {
   DesignBasisPanel* basis = window->designBasis();
   ASSERT_NE(basis, nullptr);
-  EXPECT_EQ(basis->methodLabel()->text().toStdString(),
-            DesignMethodName(entry().DesignMethod));
+  EXPECT_EQ(basis->methodLabel()->text().toStdString(), DesignMethodName(entry().DesignMethod));
   entry().UseGroup = "I";
   entry().S1Class = "< 0.75 g";
   window->siteClassList()->setCurrentIndex(window->siteClassList()->findText("Class D"));
