@@ -242,8 +242,8 @@ ResultsWindow::ResultsWindow(QWidget* parent, Session& session, const AnalysisRe
   lblLoadComb_ = new QLabel("Load Combination:", detail);
   lblLoadComb_->setObjectName("lblLoadComb");
   auto* steel = new QHBoxLayout;
-  const bool english = session_.problem.units.UnitsType == 1;
-  const QString areaUnit = english ? "in.^2" : "mm\u00B2";
+  // The steel area unit as every table of the window writes it.
+  const QString areaUnit = Q(UnitText(session_.problem.units).Label(kArea));
   lblAsReqd_ = new QLabel(detail);
   lblAsReqd_->setObjectName("lblAsReqd");
   lblAsMin_ = new QLabel(detail);

@@ -3,6 +3,7 @@
 // unit printed twice.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QTableWidget>
 #include <set>
 
@@ -77,6 +78,13 @@ TEST(ResultsTextsTest, SectionPropertiesHaveOneFormatWhateverTheMethod) {
     EXPECT_EQ(ig.find('|') - ig.find('.'), 2u) << ig;
     EXPECT_EQ(s.find('|') - s.find('.'), 3u) << s;
     EXPECT_EQ(ig.find('E'), std::string::npos) << ig;
+    // The steel areas above the tables carry the unit the tables use.
+    int areaUnits = 0;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+      EXPECT_NE(label->text(), "in.^2");
+      areaUnits += label->text() == "in^2" ? 1 : 0;
+    }
+    EXPECT_EQ(areaUnits, 2);
   }
   calvix::testing::StartedSession started;
   const UnitText us(started.problem().units);
