@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QTableWidget>
+#include <ostream>
 
 #include "tests/ui/print_test_support.h"
 #include "ui/interaction_plot.h"
@@ -22,6 +23,10 @@ struct LimitCase {
   const char* clause;
   std::vector<std::string> notPermitted;
 };
+
+void PrintTo(const LimitCase& c, std::ostream* out) {
+  *out << c.example;
+}
 
 class BarLimitWindowTest : public ::testing::TestWithParam<LimitCase> {};
 
