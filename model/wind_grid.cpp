@@ -69,7 +69,7 @@ const std::string& WindCellText(const EntryForm& entry, WindCell cell) {
   return entry.Wind.at(static_cast<size_t>(cell.row - 1)).at(static_cast<size_t>(cell.column - 1));
 }
 
-WindKeyResult FilterWindKey(int column, char32_t ch, std::string_view textAfterRemoval) {
+WindKeyResult FilterWindKey(int column, char32_t ch) {
   using Action = WindKeyResult::Action;
   if (column == 1) {
     if (ch == U'W' || ch == U'w') return {Action::SetTypeAndGo, "W"};
@@ -77,12 +77,9 @@ WindKeyResult FilterWindKey(int column, char32_t ch, std::string_view textAfterR
     if (ch == U' ') return {Action::EmptyBox, ""};
     return {Action::Refuse, ""};
   }
-  if (ch >= U'0' && ch <= U'9') return {Action::Insert, std::string(1, static_cast<char>(ch))};
-  if (ch == U'-') return {Action::Insert, "-"};
-  if (ch == U'.' && textAfterRemoval.find('.') == std::string_view::npos) {
-    return {Action::Insert, "."};
-  }
-  return {Action::Refuse, ""};
+  // Every character goes into the box as typed.
+  if (ch < 0x80) return {Action::Insert, std::string(1, static_cast<char>(ch))};
+  return {Action::Insert, ""};
 }
 
 WindNavigation NavigateWindGrid(WindCell cell, WindKey key, int caret, int textLength) {

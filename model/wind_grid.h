@@ -47,13 +47,12 @@ struct WindKeyResult {
   std::string text;
 };
 
-// Filters character `ch` typed in column `column`; `textAfterRemoval` is the
-// box text without the part the character would replace (the selection).
-// Type column: "W", "w", "H", "h" become the upper-case letter and end the
-// edit, a space empties the type, any other character is refused. Numeric
-// columns: digits and "-" pass, "." passes when the text has none yet, any
-// other character is refused.
-WindKeyResult FilterWindKey(int column, char32_t ch, std::string_view textAfterRemoval);
+// Filters character `ch` typed in column `column`. Type column: "W", "w",
+// "H", "h" become the upper-case letter and end the edit, a space empties the
+// type, any other character is refused. Numeric columns take every character
+// as typed; the commit refuses a text that is not a plain number with a
+// message, so that nothing typed is dropped or joined without a word.
+WindKeyResult FilterWindKey(int column, char32_t ch);
 
 // Navigation keys of the edit box.
 enum class WindKey { Enter, Tab, Right, Left, Down, Up, Escape };

@@ -205,11 +205,7 @@ bool WindLoadGrid::HandleBoxKey(QKeyEvent* event) {
   }
   QString typed = event->text();
   if (typed.isEmpty() || typed.at(0).unicode() < 32) return false;
-  QString remaining = box_->text();
-  if (box_->hasSelectedText())
-    remaining.remove(box_->selectionStart(), box_->selectedText().size());
-  WindKeyResult result =
-      FilterWindKey(cell_.column, typed.at(0).unicode(), remaining.toStdString());
+  WindKeyResult result = FilterWindKey(cell_.column, typed.at(0).unicode());
   switch (result.action) {
     case WindKeyResult::Action::Insert:
       return false;

@@ -55,6 +55,21 @@ TEST_F(MainWindowTest, RefusedWindValueIsKeptWhenTheFocusGoesElsewhere) {
   EXPECT_EQ(grid->editBox()->text(), "1200.00");
 }
 
+TEST_F(MainWindowTest, WindMagnitudeTypedWithAnExponentIsRefusedNotJoined) {
+  entry().Wind[0] = {"W", "25.00", "0.00", "12.00"};
+  WindLoadGrid* grid = window->windGrid();
+  grid->ShowCells();
+  grid->StartEdit({1, 2});
+  QTest::keyClicks(grid->editBox(), "1e2");
+  EXPECT_EQ(grid->editBox()->text(), "1e2");
+  QTest::keyClick(grid->editBox(), Qt::Key_Return);
+  ASSERT_EQ(platform.messages.size(), 1u);
+  EXPECT_EQ(platform.messages[0].title, "Not a Number");
+  EXPECT_EQ(entry().Wind[0][kWindMagnitude], "25.00");
+  EXPECT_EQ(grid->editBox()->text(), "25.00");
+  EXPECT_EQ(grid->currentCell(), (WindCell{1, 2}));
+}
+
 TEST_F(MainWindowTest, DecimalCommaInALoadFieldIsRefusedAndTheOldValueStays) {
   struct Case {
     int field;
