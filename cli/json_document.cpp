@@ -57,6 +57,23 @@ json NestedJson(const Table& table) {
   return array;
 }
 
+// The design's bar size decision: BarPermitted [part][bar] as true / false
+// and BarSizeLimit [part], the largest permitted designation ("" without a
+// limit).
+template <typename Results>
+void AddBarPermission(json& out, const Results& r) {
+  json permitted = json::array();
+  json limits = json::array();
+  for (std::size_t p = 0; p < kWallPartCount; ++p) {
+    json part = json::array();
+    for (bool allowed : r.BarPermitted[p]) part.push_back(allowed);
+    permitted.push_back(part);
+    limits.push_back(r.BarLimit[p].Limits() ? r.BarLimit[p].largest : std::string());
+  }
+  out["BarPermitted"] = permitted;
+  out["BarSizeLimit"] = limits;
+}
+
 }  // namespace
 
 json SeismicJson(const SeismicResult& seismic) {
@@ -97,20 +114,22 @@ json AnalysisJson(const AnalysisResults& a, bool strengthDesign) {
 namespace {
 
 json ReinforcedJson(const ReinforcedResults& r) {
-  return json{{"method", "reinforced working stress"},
-              {"GovMoment", NestedJson(r.GovMoment)},
-              {"GovAxial", NestedJson(r.GovAxial)},
-              {"GovCombo", NestedJson(r.GovCombo)},
-              {"GovShear", NestedJson(r.GovShear)},
-              {"GovShearCombo", NestedJson(r.GovShearCombo)},
-              {"SlendernessRatio", NestedJson(r.SlendernessRatio)},
-              {"Eccentricity", NestedJson(r.Eccentricity)},
-              {"AllowableShear", NestedJson(r.AllowableShear)},
-              {"ZoneNote", NestedJson(r.ZoneNote)},
-              {"BarFa", NestedJson(r.BarFa)},
-              {"BarShearStress", NestedJson(r.BarShearStress)},
-              {"BarAllowMoment", NestedJson(r.BarAllowMoment)},
-              {"BarSpacing", NestedJson(r.BarSpacing)}};
+  json out{{"method", "reinforced working stress"},
+           {"GovMoment", NestedJson(r.GovMoment)},
+           {"GovAxial", NestedJson(r.GovAxial)},
+           {"GovCombo", NestedJson(r.GovCombo)},
+           {"GovShear", NestedJson(r.GovShear)},
+           {"GovShearCombo", NestedJson(r.GovShearCombo)},
+           {"SlendernessRatio", NestedJson(r.SlendernessRatio)},
+           {"Eccentricity", NestedJson(r.Eccentricity)},
+           {"AllowableShear", NestedJson(r.AllowableShear)},
+           {"ZoneNote", NestedJson(r.ZoneNote)},
+           {"BarFa", NestedJson(r.BarFa)},
+           {"BarShearStress", NestedJson(r.BarShearStress)},
+           {"BarAllowMoment", NestedJson(r.BarAllowMoment)},
+           {"BarSpacing", NestedJson(r.BarSpacing)}};
+  AddBarPermission(out, r);
+  return out;
 }
 
 json UnreinforcedJson(const UnreinforcedResults& r) {
@@ -133,22 +152,24 @@ json UnreinforcedJson(const UnreinforcedResults& r) {
 }
 
 json StrengthJson(const StrengthResults& r) {
-  return json{{"method", "strength"},
-              {"SlendernessRatio", NestedJson(r.SlendernessRatio)},
-              {"AxialLimit", NestedJson(r.AxialLimit)},
-              {"AllowServiceDeflection", NestedJson(r.AllowServiceDeflection)},
-              {"GovMoment", NestedJson(r.GovMoment)},
-              {"GovAxial", NestedJson(r.GovAxial)},
-              {"GovShear", NestedJson(r.GovShear)},
-              {"GovCombo", NestedJson(r.GovCombo)},
-              {"GovStation", NestedJson(r.GovStation)},
-              {"GovShearCombo", NestedJson(r.GovShearCombo)},
-              {"BarSpacing", NestedJson(r.BarSpacing)},
-              {"BarPhiMn", NestedJson(r.BarPhiMn)},
-              {"BarPhiVn", NestedJson(r.BarPhiVn)},
-              {"BarMu", NestedJson(r.BarMu)},
-              {"BarDeltaUlt", NestedJson(r.BarDeltaUlt)},
-              {"BarDeltaServ", NestedJson(r.BarDeltaServ)}};
+  json out{{"method", "strength"},
+           {"SlendernessRatio", NestedJson(r.SlendernessRatio)},
+           {"AxialLimit", NestedJson(r.AxialLimit)},
+           {"AllowServiceDeflection", NestedJson(r.AllowServiceDeflection)},
+           {"GovMoment", NestedJson(r.GovMoment)},
+           {"GovAxial", NestedJson(r.GovAxial)},
+           {"GovShear", NestedJson(r.GovShear)},
+           {"GovCombo", NestedJson(r.GovCombo)},
+           {"GovStation", NestedJson(r.GovStation)},
+           {"GovShearCombo", NestedJson(r.GovShearCombo)},
+           {"BarSpacing", NestedJson(r.BarSpacing)},
+           {"BarPhiMn", NestedJson(r.BarPhiMn)},
+           {"BarPhiVn", NestedJson(r.BarPhiVn)},
+           {"BarMu", NestedJson(r.BarMu)},
+           {"BarDeltaUlt", NestedJson(r.BarDeltaUlt)},
+           {"BarDeltaServ", NestedJson(r.BarDeltaServ)}};
+  AddBarPermission(out, r);
+  return out;
 }
 
 }  // namespace

@@ -67,6 +67,8 @@ void ResetPart(ReinforcedResults& r, std::size_t p, std::size_t bars) {
   r.BarShearStress[p].assign(bars, 0.0f);
   r.BarAllowMoment[p].assign(bars, 0.0f);
   r.BarSpacing[p].assign(bars, 0.0f);
+  r.BarLimit[p] = {};
+  r.BarPermitted[p].assign(bars, true);
   r.HPrime[p] = 0.0f;
   r.Thickness[p] = 0.0f;
   r.DepthPositive[p] = 0.0f;
@@ -247,6 +249,8 @@ void DesignReinforcedWall(Problem& problem, const AnalysisResults& analysis,
 
   if (part == kMainWall) results = ReinforcedResults{};
   ResetPart(results, p, barCount);
+  results.BarLimit[p] = PartBarSizeLimit(problem, part);
+  results.BarPermitted[p] = PermittedBars(problem.units.BarTable, results.BarLimit[p]);
   if (!AnySelected(problem)) {
     errorCode = kFailNoCombination;
     return;
@@ -372,7 +376,9 @@ void DesignReinforcedWall(Problem& problem, const AnalysisResults& analysis,
 
       results.BarAllowMoment[p][bi] = mallow;
       results.BarSpacing[p][bi] = s;
-      anyBar = true;
+      // A bar above the size limit keeps its spacing for the search of the
+      // next smaller bar but cannot carry the design.
+      anyBar = anyBar || results.BarPermitted[p][bi];
       break;
     }
   }

@@ -29,6 +29,7 @@
 
 #include "analysis/load_analysis.h"
 #include "analysis/wall_part.h"
+#include "design/bar_size_limit.h"
 #include "design/interaction_curve.h"
 #include "model/problem.h"
 
@@ -110,6 +111,16 @@ struct ReinforcedResults {
   std::array<std::vector<float>, kWallPartCount> BarShearStress;
   std::array<std::vector<float>, kWallPartCount> BarAllowMoment;
   std::array<std::vector<float>, kWallPartCount> BarSpacing;
+  // The bar size limit of each part's nominal thickness ("IBC-W") and per
+  // bar whether it may be used. A bar that is not permitted is never offered,
+  // whatever spacing the search found for it.
+  std::array<BarSizeLimit, kWallPartCount> BarLimit;
+  std::array<std::vector<bool>, kWallPartCount> BarPermitted;
+  // A permitted bar with an accepted spacing: the bars the engineer is offered.
+  bool BarOffered(std::size_t partIndex, std::size_t bar) const {
+    return bar < BarSpacing[partIndex].size() && BarSpacing[partIndex][bar] > 0.0f &&
+           bar < BarPermitted[partIndex].size() && BarPermitted[partIndex][bar];
+  }
 
   // For the reports and the interaction diagram.
   std::array<float, kWallPartCount> HPrime{};         // effective height h' (in)

@@ -610,6 +610,8 @@ void StrengthResults::ClearPart(size_t partIndex, size_t barCount) {
   GovCombo[p] = 0;
   GovStation[p] = 0;
   GovShearCombo[p] = 0;
+  BarLimit[p] = {};
+  BarPermitted[p].assign(barCount, true);
   for (auto* field :
        {&BarSpacing, &BarPhiMn, &BarPhiVn, &BarMu, &BarDeltaUlt, &BarDeltaServ, &BarAs, &BarAsReq,
         &BarAsMax, &BarBlockDepth, &BarEffectiveWidth, &BarCoreWidth, &BarGrossInertia,
@@ -629,6 +631,8 @@ void StrengthDesign(Problem& problem, const AnalysisResults& analysis, StrengthR
     results.ClearPart(PartIndex(kParapet), bars.size());
   }
   results.ClearPart(p, bars.size());
+  results.BarLimit[p] = PartBarSizeLimit(problem, part);
+  results.BarPermitted[p] = PermittedBars(bars, results.BarLimit[p]);
 
   // Combinations without the part's lateral load are off for this design.
   const CombinationFilterScope filter(problem, analysis.Seismic, part);
@@ -726,7 +730,8 @@ void StrengthDesign(Problem& problem, const AnalysisResults& analysis, StrengthR
         if (deflectionOk && shearOk) {
           results.BarSpacing[p][bi] = s;
           results.BarDeltaServ[p][bi] = deltaServ;
-          anyAccepted = true;
+          // A bar above the size limit cannot carry the design.
+          anyAccepted = anyAccepted || results.BarPermitted[p][bi];
           break;
         }
       }

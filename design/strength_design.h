@@ -34,6 +34,7 @@
 
 #include "analysis/load_analysis.h"
 #include "analysis/wall_part.h"
+#include "design/bar_size_limit.h"
 #include "design/pdelta.h"
 #include "model/problem.h"
 
@@ -214,7 +215,16 @@ struct StrengthResults {
   PerPart<float> GovProbeMu{};       // probe P-delta moment at the governing station (ft-lb)
 
   // Per part and bar row.
-  PerBar BarSpacing;    // accepted spacing (in), 0 = none
+  PerBar BarSpacing;  // accepted spacing (in), 0 = none
+  // The bar size limit of each part's nominal thickness (2108.9.2.1) and per
+  // bar whether it may be used; a bar that is not permitted is never offered.
+  PerPart<BarSizeLimit> BarLimit;
+  PerPart<std::vector<bool>> BarPermitted;
+  // A permitted bar with an accepted spacing: the bars the engineer is offered.
+  bool BarOffered(std::size_t partIndex, std::size_t bar) const {
+    return bar < BarSpacing[partIndex].size() && BarSpacing[partIndex][bar] > 0.0f &&
+           bar < BarPermitted[partIndex].size() && BarPermitted[partIndex][bar];
+  }
   PerBar BarPhiMn;      // øMn at the last spacing tried (ft-lb)
   PerBar BarPhiVn;      // øVn (lb)
   PerBar BarMu;         // factored moment with P-delta (ft-lb)

@@ -9,6 +9,7 @@
 #include "files/default_data.h"
 #include "files/text_items.h"
 #include "files/units_file.h"
+#include "model/entry_fields.h"
 #include "model/errors.h"
 #include "model/field_display.h"
 #include "model/field_states.h"
@@ -26,6 +27,30 @@ bool OneOf(const std::string& text, std::initializer_list<const char*> values) {
 bool IsS1Class(const std::string& text) {
   return std::any_of(kS1Classes.begin(), kS1Classes.end(),
                      [&](const char* v) { return text == v; });
+}
+
+// A number as the program writes it into a number field: what ParseNumber
+// reads, with grouping commas only between groups of three digits ("1,200.00"),
+// so that a decimal comma typed by hand ("1,5") is not read as a grouping one.
+bool IsFieldNumberText(const std::string& text) {
+  if (!ParseNumber(text)) return false;
+  const auto comma = text.find(',');
+  if (comma == std::string::npos) return true;
+  const auto end = text.find_first_of(".eE", comma);
+  const std::string integer = text.substr(0, end);
+  std::size_t digits = 0;
+  for (auto i = integer.find_last_not_of(" \t"); i != std::string::npos && i > 0; --i) {
+    const char c = integer[i];
+    if (c == ',') {
+      if (digits != 3) return false;
+      digits = 0;
+    } else if (c >= '0' && c <= '9') {
+      ++digits;
+    } else {
+      break;
+    }
+  }
+  return true;
 }
 
 // Walks the items of a file in order, checking each one's kind and value.
@@ -66,6 +91,17 @@ class ItemCursor {
     double value = Number();
     if (!(std::fabs(value) <= 3.4e38)) Fail("the number is out of range");
     return static_cast<float>(value);
+  }
+
+  // A text item that a number field holds: blank, or a number. A damaged or
+  // hand-edited file with other text there is refused here, before any
+  // calculation reads it.
+  std::string NumberText(const std::string& fieldName) {
+    std::string text = String();
+    if (text.find_first_not_of(" \t") != std::string::npos && !IsFieldNumberText(text)) {
+      Fail(fieldName + " holds \"" + text + "\", which is not a number");
+    }
+    return text;
   }
 
   [[noreturn]] void Fail(const std::string& detail) {
@@ -115,6 +151,19 @@ void ReadOptionButtons(ItemCursor& cursor, EntryForm& entry) {
   if (layers1) entry.ReinfLayersOption = 1;
 }
 
+// The wind table: the type of each row as written, its magnitude, start and
+// end numbers.
+void ReadWindTable(ItemCursor& cursor, EntryForm& entry) {
+  constexpr std::array<const char*, kWindColumnCount> kColumns{"Type", "Magnitude", "Start", "End"};
+  for (size_t row = 0; row < entry.Wind.size(); ++row) {
+    entry.Wind[row][0] = cursor.String();
+    for (size_t column = 1; column < kWindColumnCount; ++column) {
+      entry.Wind[row][column] = cursor.NumberText("the wind load " + std::string(kColumns[column]) +
+                                                  " of row " + std::to_string(row + 1));
+    }
+  }
+}
+
 ProjectFileContents ParseProject(const std::vector<TextItem>& items, const EntryForm& current) {
   ProjectFileContents file;
   file.entry = current;
@@ -138,7 +187,9 @@ ProjectFileContents ParseProject(const std::vector<TextItem>& items, const Entry
   for (auto& selected : e.LoadCombSelected) selected = static_cast<int16_t>(in.Integer(0, 1));
   for (auto& factor : e.UserLoadFactors) factor = in.Number();
   e.UserFa = in.Single();
-  for (auto& field : e.Fields) field = in.String();
+  for (int field = 0; field < kEntryFieldCount; ++field) {
+    e.Fields[static_cast<size_t>(field)] = in.NumberText(EntryFieldName(field));
+  }
   e.SiteClass = SelectionOrDefault(in, kSiteClasses, "Class A");
   e.UseGroup = SelectionOrDefault(in, kUseGroups, "I");
 
@@ -157,9 +208,7 @@ ProjectFileContents ParseProject(const std::vector<TextItem>& items, const Entry
     in.Fail("\"" + line71 + "\" is neither an S1 class nor an importance factor");
   }
   ReadOptionButtons(in, e);
-  for (auto& row : e.Wind) {
-    for (auto& cell : row) cell = in.String();
-  }
+  ReadWindTable(in, e);
   e.BuildingCodeComb = in.Selection({"YES", "NO"});
   if (file.currentFormat) e.UseAxialMcr = in.BooleanText();
 

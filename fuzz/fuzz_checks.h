@@ -155,8 +155,12 @@ inline std::string CheckOpenAndSolve(const ScratchFolder& folder, std::string_vi
     SolveOutcome outcome;
     try {
       outcome = SolveWall(session, reinforced, analysis, DesignRoutinesFor(results));
-    } catch (const CalvixError&) {
-      continue;  // a field that is not a number: reported to the engineer
+    } catch (const CalvixError& error) {
+      // Open refuses a number field holding text, so an opened file never
+      // fails at Solve with a type mismatch.
+      if (error.number() == kErrorTypeMismatch)
+        return std::string("type mismatch at Solve: ") + error.what();
+      continue;
     }
     std::string found;
     if (outcome.analysed) {

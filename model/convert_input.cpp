@@ -85,11 +85,10 @@ void ConvertWindTable(const Session& session, WorkingForm& work) {
 // IBC 2000 1616.3: the category follows from |SDS| with Ss taken in g. Ss is
 // divided by 100 and multiplied back in single precision, as it always was.
 void DeriveSeismicCategory(const EntryForm& entry, WorkingForm& work) {
-  float ssInG = static_cast<float>(static_cast<double>(work.Ss) / 100.0);
-  float sds = std::fabs(SiteCoefficientSDS(work.SiteClass, ssInG, entry.UserFa));
-  work.Ss = static_cast<float>(static_cast<double>(ssInG) * 100.0);
-  std::string category = SeismicDesignCategory(sds, work.UseGroup, work.S1Class);
-  if (!category.empty()) work.SeismicCategory = category;
+  SeismicSiteBasis basis =
+      SeismicBasisOf(work.Ss, work.SiteClass, entry.UserFa, work.UseGroup, work.S1Class);
+  work.Ss = static_cast<float>(static_cast<double>(basis.ssInG) * 100.0);
+  if (!basis.category.empty()) work.SeismicCategory = basis.category;
 }
 
 }  // namespace

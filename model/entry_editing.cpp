@@ -19,6 +19,15 @@ bool Select(Session& session, std::string& selection, const std::string& value) 
   return true;
 }
 
+// A typed text that is not a plain number is never read as some other value:
+// the engineer is told what the field takes and its value at focus is back.
+void RefuseNonNumber(Session& session, int field, const std::string& text, double valueAtFocus) {
+  session.platform.Beep();
+  session.platform.ShowInformation(NotANumberText(session, field, text), "Not a Number");
+  SetFieldValue(session, field, valueAtFocus);
+  UpDateMasonry(session);
+}
+
 }  // namespace
 
 void MarkInputChanged(Problem& problem) {
@@ -40,10 +49,18 @@ double ValueAtFocus(const Session& session, int field) {
 
 FieldLeaveOutcome LeaveChangedField(Session& session, int field, double valueAtFocus) {
   FieldLeaveOutcome outcome;
-  double value = FieldNumber(session, field);
-  outcome.accepted = CheckFieldRange(session, field, value, valueAtFocus);
+  const std::string text = session.problem.entry.Fields.at(static_cast<size_t>(field));
+  // A blank field holds 0, as the numeric entry controls do.
+  bool blank = text.find_first_not_of(" \t") == std::string::npos;
+  std::optional<double> typed = blank ? std::optional<double>(0.0) : ParsePlainNumber(text);
+  if (typed) {
+    outcome.accepted = CheckFieldRange(session, field, *typed, valueAtFocus);
+  } else {
+    RefuseNonNumber(session, field, text, valueAtFocus);
+    outcome.accepted = false;
+  }
   if (outcome.accepted) {
-    SetFieldValue(session, field, value);
+    SetFieldValue(session, field, *typed);
     AfterFieldEdited(session, field);
   }
   if (WallHeightFollowedByField14(session, field)) outcome.states = UpdateFields(session);
@@ -51,7 +68,8 @@ FieldLeaveOutcome LeaveChangedField(Session& session, int field, double valueAtF
 }
 
 std::string PartialGroutingRefusalText() {
-  return std::string("Sorry, Partially grouted spacing cannot be selected for Two Wythe Brick walls.") +
+  return std::string(
+             "Sorry, Partially grouted spacing cannot be selected for Two Wythe Brick walls.") +
          "\r" + "Please change the Wall Material to Hollow Core Masonry or Hollow Core Clay " +
          "\r" + "to use partially grouted spacing.";
 }

@@ -30,7 +30,7 @@ double ValueAtFocus(const Session& session, int field);
 
 // What leaving a changed field did.
 struct FieldLeaveOutcome {
-  bool accepted = true;                // false: out of range, the old value is back
+  bool accepted = true;               // false: out of range, the old value is back
   std::optional<FieldStates> states;  // new field states, when they were refreshed
 };
 
@@ -40,7 +40,9 @@ struct FieldLeaveOutcome {
 // value is shown with the field's decimals and the entry rules of the field
 // run (steel depth from a thickness, masonry data, the default-masonry
 // warning). Under "IBC-S" field 14 follows the wall height either way. A text
-// that is not a number throws the CalvixError of FieldNumber.
+// that is not a plain number (ParsePlainNumber: "1,5", "1e2", "abc") is
+// refused with the "Not a Number" message naming the field and its unit, and
+// the value held at focus is put back.
 FieldLeaveOutcome LeaveChangedField(Session& session, int field, double valueAtFocus);
 
 // The grout spacing options: 0 "Partially Grouted", 1 "Solid Grouted".

@@ -30,7 +30,7 @@ struct FieldLimits {
 constexpr std::array<FieldLimits, kEntryFieldCount> kFieldLimits{{
     {0, 99},    {0, 99},      {0, 99},     {0, 99},        {0, 99},   {0, 99},
     {1, 99},    {0, 9999},    {0, 99999},  {0, 99999},     {-99, 99}, {0, 99999},
-    {0, 99999}, {-99, 99},    {0, 99},     {0, 999},       {0, 99},   {-5000, 5000},
+    {0, 99999}, {-99, 99},    {0, 99},     {0, 999},       {0, 99},   {0, 5000},
     {0, 9999},  {500, 99999}, {500, 9999}, {100, 9999},    {1, 999},  {0, 999},
     {0, 999},   {100, 9999},  {1, 99},     {1, 99},        {1, 99},   {0.5, 99},
     {0, 1},     {20, 99},     {10, 99},    {10000, 99999}, {0, 1},    {0, 10000},
@@ -125,7 +125,7 @@ void LoadFieldLabels(Session& session) {
     row[0] = kFieldLabels[static_cast<size_t>(field)].label;
     row[2] = kFieldLabels[static_cast<size_t>(field)].subLabel;
     int quantity = FieldQuantity(field);
-    row[1] = field == kSsField ? "%" : quantity == kNoUnit ? "" : units.Label(quantity);
+    row[1] = field == kSsField ? kSsUnitLabel : quantity == kNoUnit ? "" : units.Label(quantity);
   }
   labels[kZOverHField] = {kZOverHLabel, "", ""};
 }
@@ -152,6 +152,57 @@ std::string OutOfRangeText(double value, double displayMin, double displayMax) {
   return "Sorry, " + FormatNumber(value, "#,##0.00") + " is out of range.\r" +
          " Acceptable values are between " + FormatNumber(displayMin, "#,##0.00") + " and " +
          FormatNumber(displayMax, "#,##0.00");
+}
+
+std::string NotANumberText(const std::string& named, bool allowsMinus, const std::string& text) {
+  return "Sorry, \"" + text + "\" is not a number for " + named + ".\r" +
+         " Type digits with at most one decimal point" +
+         (allowsMinus ? " and a leading minus" : "") +
+         ", without grouping commas or exponent, e.g. 12.5.";
+}
+
+std::string NotANumberText(const Session& session, int field, const std::string& text) {
+  std::string unit = session.display.Labels.at(static_cast<size_t>(field))[1];
+  unit.erase(unit.find_last_not_of(' ') + 1);
+  std::string named = EntryFieldName(field) + (unit.empty() ? "" : " (" + unit + ")");
+  return NotANumberText(named, session.display.DisplayMin.at(static_cast<size_t>(field)) < 0, text);
+}
+
+std::string FieldToolTip(const Session& session, int field) {
+  std::string quantity;
+  switch (FieldQuantity(field)) {
+    case kLengthShort:
+    case kLengthLong:
+      quantity = "length";
+      break;
+    case kFluidDensity:
+      quantity = "equivalent fluid density";
+      break;
+    case kSurfaceLoad:
+      quantity = "weight per unit wall area";
+      break;
+    case kLineLoad:
+      quantity = "line load along the wall";
+      break;
+    case kMasonryStress:
+    case kSteelStress:
+      quantity = "stress";
+      break;
+    case kModulus:
+      quantity = "modulus of elasticity";
+      break;
+    default:
+      quantity = field == kSsField ? "spectral acceleration" : "ratio, no unit";
+      break;
+  }
+  std::string unit = session.display.Labels.at(static_cast<size_t>(field))[1];
+  unit.erase(unit.find_last_not_of(' ') + 1);
+  if (!unit.empty()) quantity += " in " + unit;
+  const auto limit = [&](const auto& values) {
+    return FormatNumber(values.at(static_cast<size_t>(field)), "#,##0.00");
+  };
+  return EntryFieldName(field) + ": " + quantity + ", from " + limit(session.display.DisplayMin) +
+         " to " + limit(session.display.DisplayMax);
 }
 
 bool CheckFieldRange(Session& session, int field, double typedValue, double valueAtFocus) {

@@ -34,6 +34,20 @@ double DefinedFieldMaximum(int field);
 // The out-of-range message for a typed value.
 std::string OutOfRangeText(double value, double displayMin, double displayMax);
 
+// The unit label of the short period spectral acceleration field: the value
+// is a percentage of the acceleration of gravity, 100 for 1.0 g.
+inline constexpr const char* kSsUnitLabel = "% of g";
+
+// The message for a typed text that is not a plain number: it names the
+// field and its unit and tells what the field takes.
+std::string NotANumberText(const Session& session, int field, const std::string& text);
+// The same for a box of a dialog; `named` is its name with the unit.
+std::string NotANumberText(const std::string& named, bool allowsMinus, const std::string& text);
+
+// The tooltip of an entry field: its name, quantity, unit and allowed range
+// in display units, "Wall Height: length in ft, from 0.00 to 99.00".
+std::string FieldToolTip(const Session& session, int field);
+
 // Checks the value typed into a field against its displayed limits. Outside
 // them: beep, the "Out of Range" message, the field gets back the value it
 // held when it received the focus, and the masonry data are recalculated.

@@ -529,4 +529,24 @@ std::optional<double> ParseNumber(std::string_view text) {
   return negative ? -result : result;
 }
 
+std::optional<double> ParsePlainNumber(std::string_view text) {
+  const std::size_t begin = text.find_first_not_of(" \t");
+  if (begin == std::string_view::npos) return std::nullopt;
+  const std::string_view body = text.substr(begin, text.find_last_not_of(" \t") + 1 - begin);
+  std::size_t digits = 0;
+  std::size_t points = 0;
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    const char c = body[i];
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (c == '.') {
+      ++points;
+    } else if (!(c == '-' && i == 0)) {
+      return std::nullopt;
+    }
+  }
+  if (digits == 0 || points > 1) return std::nullopt;
+  return ParseNumber(body);
+}
+
 }  // namespace calvix

@@ -47,4 +47,11 @@ std::string FormatFieldText(double value, int decimals);
 // optional exponent. Nothing when the text is empty or not a number.
 std::optional<double> ParseNumber(std::string_view text);
 
+// Reads a number as an engineer types it into an entry field: optional
+// blanks around it, an optional leading "-", digits with at most one decimal
+// point and at least one digit. Grouping commas, a "+", an exponent or any
+// other character make the text no number at all, so that "1,5" or "1e2" is
+// never read as a different value than the one meant.
+std::optional<double> ParsePlainNumber(std::string_view text);
+
 }  // namespace calvix

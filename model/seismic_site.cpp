@@ -68,4 +68,15 @@ std::string SeismicDesignCategory(float sds, const std::string& useGroup,
   return "Category D";
 }
 
+SeismicSiteBasis SeismicBasisOf(float ssPercent, const std::string& siteClass, float userFa,
+                                const std::string& useGroup, const std::string& s1Class) {
+  SeismicSiteBasis basis;
+  basis.ssInG = static_cast<float>(static_cast<double>(ssPercent) / 100.0);
+  basis.fa = SiteCoefficientFa(siteClass, basis.ssInG < 0 ? -basis.ssInG : basis.ssInG, userFa);
+  const float sds = SiteCoefficientSDS(siteClass, basis.ssInG, userFa);
+  basis.sds = sds < 0 ? -sds : sds;
+  basis.category = SeismicDesignCategory(basis.sds, useGroup, s1Class);
+  return basis;
+}
+
 }  // namespace calvix

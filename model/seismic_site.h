@@ -20,4 +20,17 @@ float SiteCoefficientSDS(const std::string& siteClass, float ssInG, float userFa
 std::string SeismicDesignCategory(float sds, const std::string& useGroup,
                                   const std::string& s1Class);
 
+// What the site makes of a short-period spectral acceleration Ss given in
+// percent of g: Ss in g (single precision, as the working form holds it), Fa
+// at |Ss|, |SDS| and the seismic design category (empty when the use group is
+// none of "I" ... "IV").
+struct SeismicSiteBasis {
+  float ssInG = 0;
+  float fa = 0;
+  float sds = 0;
+  std::string category;
+};
+SeismicSiteBasis SeismicBasisOf(float ssPercent, const std::string& siteClass, float userFa,
+                                const std::string& useGroup, const std::string& s1Class);
+
 }  // namespace calvix

@@ -1,6 +1,9 @@
 #include "model/wind_grid.h"
 
+#include <algorithm>
+
 #include "model/entry_editing.h"
+#include "model/field_display.h"
 #include "model/number_format.h"
 
 namespace calvix {
@@ -66,7 +69,7 @@ const std::string& WindCellText(const EntryForm& entry, WindCell cell) {
   return entry.Wind.at(static_cast<size_t>(cell.row - 1)).at(static_cast<size_t>(cell.column - 1));
 }
 
-WindKeyResult FilterWindKey(int column, char32_t ch, std::string_view textAfterRemoval) {
+WindKeyResult FilterWindKey(int column, char32_t ch) {
   using Action = WindKeyResult::Action;
   if (column == 1) {
     if (ch == U'W' || ch == U'w') return {Action::SetTypeAndGo, "W"};
@@ -74,12 +77,9 @@ WindKeyResult FilterWindKey(int column, char32_t ch, std::string_view textAfterR
     if (ch == U' ') return {Action::EmptyBox, ""};
     return {Action::Refuse, ""};
   }
-  if (ch >= U'0' && ch <= U'9') return {Action::Insert, std::string(1, static_cast<char>(ch))};
-  if (ch == U'-') return {Action::Insert, "-"};
-  if (ch == U'.' && textAfterRemoval.find('.') == std::string_view::npos) {
-    return {Action::Insert, "."};
-  }
-  return {Action::Refuse, ""};
+  // Every character goes into the box as typed.
+  if (ch < 0x80) return {Action::Insert, std::string(1, static_cast<char>(ch))};
+  return {Action::Insert, ""};
 }
 
 WindNavigation NavigateWindGrid(WindCell cell, WindKey key, int caret, int textLength) {
@@ -124,8 +124,8 @@ WindCommit CommitWindCell(int column, std::string_view boxText) {
     commit.accepted = true;
     return commit;
   }
-  auto value = ParseNumber(boxText);
-  if (!value) return commit;  // not a number: refused, with the beep only
+  auto value = ParsePlainNumber(boxText);
+  if (!value) return commit;  // not a number: the session commit names the column
   double low = WindColumnMinimum(column);
   double high = WindColumnMaximum(column);
   if (*value < low || *value > high) {
@@ -138,8 +138,43 @@ WindCommit CommitWindCell(int column, std::string_view boxText) {
   return commit;
 }
 
+std::string WindCellToolTip(const UnitSystem& units, int column) {
+  const std::string length = TrimRight(units.Label(kLengthLong));
+  const auto range = [&] {
+    return ", from " + FormatNumber(WindColumnMinimum(column), "#,##0.00") + " to " +
+           FormatNumber(WindColumnMaximum(column), "#,##0.00");
+  };
+  switch (column) {
+    case 1:
+      return "Type: W for a pressure over a height range, H for a line load at one height";
+    case 2:
+      return "Magnitude: pressure in " + TrimRight(units.Label(kWindPressure)) +
+             " for W, line load along the wall in " + TrimRight(units.Label(kLineLoad)) + " for H" +
+             range();
+    case 3:
+      return "Start: height above the base in " + length + range();
+    default:
+      return "End: height above the base in " + length + range();
+  }
+}
+
+std::string WindEditText(const EntryForm& entry, WindCell cell) {
+  const std::string& text = WindCellText(entry, cell);
+  if (cell.column == 1) return text;
+  auto value = ParseNumber(text);
+  return value ? FormatFieldText(*value, 2) : text;
+}
+
 WindCommit CommitWindCell(Session& session, WindCell cell, std::string_view boxText) {
   WindCommit commit = CommitWindCell(cell.column, boxText);
+  if (!commit.accepted && !commit.message) {
+    std::string heading =
+        WindGridHeadings(session.problem.units).at(static_cast<size_t>(cell.column));
+    std::replace(heading.begin(), heading.end(), '\r', ' ');
+    commit.message =
+        Message{NotANumberText("the wind load " + heading, cell.column == 2, std::string(boxText)),
+                "Not a Number", MessageIcon::Information, MessageButtons::Ok};
+  }
   if (commit.accepted) {
     std::string& stored = session.problem.entry.Wind.at(static_cast<size_t>(cell.row - 1))
                               .at(static_cast<size_t>(cell.column - 1));

@@ -16,7 +16,7 @@
 
 namespace calvix {
 
-inline constexpr int kWindGridRows = kWindRowCount + 1;       // headings + 5 loads
+inline constexpr int kWindGridRows = kWindRowCount + 1;        // headings + 5 loads
 inline constexpr int kWindGridColumns = kWindColumnCount + 1;  // numbers + 4 cells
 
 // A data cell of the grid: row 1-5, column 1-4.
@@ -38,33 +38,32 @@ const std::string& WindCellText(const EntryForm& entry, WindCell cell);
 // A character typed into the edit box.
 struct WindKeyResult {
   enum class Action {
-    Insert,       // the character goes into the box (`text`)
-    Refuse,       // beep, the character is discarded
-    SetTypeAndGo, // the box holds only `text` and the edit ends as with Enter
-    EmptyBox,     // the box is emptied
+    Insert,        // the character goes into the box (`text`)
+    Refuse,        // beep, the character is discarded
+    SetTypeAndGo,  // the box holds only `text` and the edit ends as with Enter
+    EmptyBox,      // the box is emptied
   };
   Action action = Action::Insert;
   std::string text;
 };
 
-// Filters character `ch` typed in column `column`; `textAfterRemoval` is the
-// box text without the part the character would replace (the selection).
-// Type column: "W", "w", "H", "h" become the upper-case letter and end the
-// edit, a space empties the type, any other character is refused. Numeric
-// columns: digits and "-" pass, "." passes when the text has none yet, any
-// other character is refused.
-WindKeyResult FilterWindKey(int column, char32_t ch, std::string_view textAfterRemoval);
+// Filters character `ch` typed in column `column`. Type column: "W", "w",
+// "H", "h" become the upper-case letter and end the edit, a space empties the
+// type, any other character is refused. Numeric columns take every character
+// as typed; the commit refuses a text that is not a plain number with a
+// message, so that nothing typed is dropped or joined without a word.
+WindKeyResult FilterWindKey(int column, char32_t ch);
 
 // Navigation keys of the edit box.
 enum class WindKey { Enter, Tab, Right, Left, Down, Up, Escape };
 
 struct WindNavigation {
   enum class Action {
-    None,        // the key has no effect here
-    PassToBox,   // the key moves the caret within the text
-    EmptyBox,    // Esc
-    MoveTo,      // commit, then edit `target`
-    LeaveGrid,   // commit, then go on to the site class list
+    None,       // the key has no effect here
+    PassToBox,  // the key moves the caret within the text
+    EmptyBox,   // Esc
+    MoveTo,     // commit, then edit `target`
+    LeaveGrid,  // commit, then go on to the site class list
   };
   Action action = Action::None;
   WindCell target;
@@ -83,8 +82,10 @@ WindNavigation NavigateWindGrid(WindCell cell, WindKey key, int caret, int textL
 // Commit of the edit box over `cell`. The type is taken as typed. Magnitudes
 // must lie within -9999 ... 9999 and Start and End within 0 ... 99, in display
 // units whatever the unit system; an empty text is accepted. An accepted value
-// is stored formatted "#,##0.00". A refused value brings a beep and the
-// "Out of Range" message; a text that is not a number is refused with a beep.
+// is stored formatted "#,##0.00". A value outside the limits is refused with
+// the "Out of Range" message; a text that is not a plain number
+// (ParsePlainNumber: "1,5", "1-2") is refused without a message here, the
+// commit to the problem below adds one naming the column and its unit.
 struct WindCommit {
   bool accepted = false;
   std::string cellText;            // what the cell holds when accepted
@@ -96,10 +97,21 @@ WindCommit CommitWindCell(int column, std::string_view boxText);
 double WindColumnMinimum(int column);
 double WindColumnMaximum(int column);
 
+// The tooltip of the cells of column `column` (1-4): the quantity, its unit
+// and the allowed range, "Start: height above the base in ft, from 0.00 to
+// 99.00".
+std::string WindCellToolTip(const UnitSystem& units, int column);
+
+// The text the edit box starts with over `cell`: a number without grouping
+// commas ("1,234.50" -> "1234.50"), so that the box always holds a plain
+// number the commit takes back unchanged.
+std::string WindEditText(const EntryForm& entry, WindCell cell);
+
 // Commits `boxText` to `cell` of the problem: on acceptance the entry form's
 // cell takes the stored text (and the problem is marked changed when the text
-// differs); on refusal the platform beeps and shows the message. Returns the
-// commit.
+// differs); on refusal the platform beeps and shows the message ("Out of
+// Range", or "Not a Number" naming the column and its unit) and the cell
+// keeps the value it held. Returns the commit.
 WindCommit CommitWindCell(Session& session, WindCell cell, std::string_view boxText);
 
 }  // namespace calvix

@@ -29,12 +29,13 @@ ReportHooks MethodReportHooks(const Problem& problem, const AnalysisResults& ana
 
 int FirstReportChoice(const DesignResults& design, DesignRun run, int part) {
   const std::size_t p = PartIndex(part);
-  const std::vector<float>* spacings = nullptr;
-  if (run == DesignRun::Strength) spacings = &design.strength.BarSpacing[p];
-  if (run == DesignRun::Reinforced) spacings = &design.reinforced.BarSpacing[p];
-  if (spacings == nullptr) return 0;
-  for (std::size_t i = 0; i < spacings->size(); ++i) {
-    if ((*spacings)[i] > 0.0f) return static_cast<int>(i);
+  const std::size_t count = run == DesignRun::Strength     ? design.strength.BarSpacing[p].size()
+                            : run == DesignRun::Reinforced ? design.reinforced.BarSpacing[p].size()
+                                                           : 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    const bool offered = run == DesignRun::Strength ? design.strength.BarOffered(p, i)
+                                                    : design.reinforced.BarOffered(p, i);
+    if (offered) return static_cast<int>(i);
   }
   return 0;
 }

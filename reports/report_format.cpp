@@ -96,12 +96,9 @@ std::string BarSpacingText(const UnitText& units, const Bar& bar, float spacing)
          " " + units.Label(kLengthShort) + " o.c.";
 }
 
-std::string AreaNumber(const UnitText& units, double workingArea, std::string_view englishPattern) {
-  return units.Number(workingArea, kArea, units.English() ? englishPattern : "#####0");
-}
-
 std::string AreaValue(const UnitText& units, double workingArea, std::string_view englishPattern) {
-  return AreaNumber(units, workingArea, englishPattern) + " " + units.Label(kArea);
+  return units.Number(workingArea, kArea, units.English() ? englishPattern : "#####0") + " " +
+         units.Label(kArea);
 }
 
 std::vector<std::string> WorkingStressSpacingNote(const std::string& category, bool english) {

@@ -110,9 +110,6 @@ std::string SeismicForceLabel(int part);
 // means nothing on a drawing, and every area of a metric report reads alike).
 std::string AreaValue(const UnitText& units, double workingArea,
                       std::string_view englishPattern = "##0.000");
-// The same number without the unit.
-std::string AreaNumber(const UnitText& units, double workingArea,
-                       std::string_view englishPattern = "##0.000");
 
 // The minimum-steel lines of the analysis results of a wall part (its own
 // thickness), with the remark lines that are not blank.

@@ -75,16 +75,6 @@ std::vector<std::string> StrengthSpacingNote(const std::string& category, bool e
   return {};
 }
 
-// The bar-size note of IBC 2000 2108.9.2.1 by the main wall's nominal thickness.
-std::string StrengthBarSizeNote(float T, bool english) {
-  const std::string head = "Per IBC 2000 2108.9.2.1, bar size is limited to ";
-  if (T <= 4.0f) return head + (english ? "#4" : "M10");
-  if (T <= 6.0f) return head + (english ? "#6" : "M15");
-  if (T <= 8.0f) return head + (english ? "#8" : "M25");
-  if (T <= 10.0f && !english) return head + "M30";
-  return "";
-}
-
 // Cracking moment (ft-lb) as the design forms it: fr·S, or (fr + P/Ae)·S with
 // the axial load, not above 0.85·f'm·S; never negative.
 float CrackingMomentOf(const Problem& problem, float fr, float S, float Ae, double P) {
@@ -123,9 +113,8 @@ StrengthSummaryTables StrengthSummary(const Problem& problem, const AnalysisResu
   auto& an = tables.analysis;
   an.push_back(
       {"Seismic Force,|Fp", value(analysis.Seismic.SeismicLoad[p], kLineLoad), u.Label(kLineLoad)});
-  an.push_back({"Design Moment,|Mu",
-                TrimLeft(u.Number(results.GovMoment[p], kReportMoment, "##0.00")),
-                u.Label(kReportMoment)});
+  an.push_back(
+      {"Design Moment,|Mu", value(results.GovMoment[p], kReportMoment), u.Label(kReportMoment)});
   an.push_back({"h' / t Ratio", TrimLeft(FormatWide(results.SlendernessRatio[p], "##0.00")), ""});
   an.push_back({"Axial Load,|Pu", value(results.GovAxial[p], kForce), u.Label(kForce)});
   an.push_back({"Allowable Deflection,", value(results.AllowServiceDeflection[p], kDeflection),
@@ -137,15 +126,20 @@ StrengthSummaryTables StrengthSummary(const Problem& problem, const AnalysisResu
 
   ResultGrid& grid = tables.bars;
   grid.heads = {"Bar\rSize",
-                "Delta\r     ser.  (" + u.Label(kDeflection) + ")",
-                "Delta\r     ult.   (" + u.Label(kDeflection) + ")",
-                "\rMu    (" + u.Label(kReportMoment) + ")  ",
+                "Delta ser.\r(" + u.Label(kDeflection) + ")",
+                "Delta ult.\r(" + u.Label(kDeflection) + ")",
+                "Mu, P-Delta\r(" + u.Label(kReportMoment) + ")",
                 "øMn\r(" + u.Label(kReportMoment) + ")",
                 "øVn\r(" + u.Label(kForce) + ")",
                 "Bar Spa.\r(" + u.Label(kLengthShort) + " o.c.)"};
   const auto& bars = problem.units.BarTable;
   for (std::size_t i = 0; i < bars.size(); ++i) {
     const float s = i < results.BarSpacing[p].size() ? results.BarSpacing[p][i] : 0.0f;
+    if (i < results.BarPermitted[p].size() && !results.BarPermitted[p][i]) {
+      grid.rows.push_back(
+          {BarColumnLabel(bars[i]), NotPermittedText(results.BarLimit[p]), "", "", "", "", ""});
+      continue;
+    }
     if (s == 0.0f) {
       grid.rows.push_back(
           {BarColumnLabel(bars[i]), "      ", "      ", "      ", "      ", "      ", "N/A      "});
@@ -172,7 +166,8 @@ StrengthDetailValues StrengthDetail(const Problem& problem, const AnalysisResult
       U(bar) >= results.BarSpacing[p].size()) {
     return v;
   }
-  v.s = results.BarSpacing[p][U(bar)];
+  // A bar above the size limit has no design to detail.
+  v.s = results.BarOffered(p, U(bar)) ? results.BarSpacing[p][U(bar)] : 0.0f;
   if (v.s <= 0.0f) {
     v.s = 0.0f;
     return v;
@@ -315,9 +310,9 @@ StrengthDetailGrids StrengthDetailTables(const Problem& problem,
                           "Mu\r(" + u.Label(kReportMoment) + ")",
                           "Pu\r(" + u.Label(kForce) + ")",
                           "Vu\r(" + u.Label(kForce) + ")",
-                          "Delta ser.\r    ser. (" + u.Label(kDeflection) + ")",
-                          "Delta ult.\r    ult.  (" + u.Label(kDeflection) + ")",
-                          "Mu   (" + u.Label(kReportMoment) + ")"};
+                          "Delta ser.\r(" + u.Label(kDeflection) + ")",
+                          "Delta ult.\r(" + u.Label(kDeflection) + ")",
+                          "Mu, P-Delta\r(" + u.Label(kReportMoment) + ")"};
   if (detail.s <= 0.0f) return grids;
   for (int j = 0; j < kStationCount; ++j) {
     const StrengthStation& st = detail.stations[U(j)];
@@ -327,22 +322,16 @@ StrengthDetailGrids StrengthDetailTables(const Problem& problem,
          value(st.DeltaUlt, kDeflection), value(st.MuPDelta, kReportMoment)});
   }
   const std::string len = u.Label(kLengthShort);
-  const double f = problem.units.Factor(kLengthShort);
-  const std::string small = u.English() ? "" : "0.00 E-00";
-  const auto section = [&](double x, const char* english) {
-    return u.English() ? TrimLeft(FormatWide(x, english)) : FormatNumber(x, small);
-  };
   auto& rows = grids.properties;
   rows.push_back({"Effective Width,|b", value(detail.bEff, kLengthShort), len});
   rows.push_back({"Effect. Core Width,|b'", value(detail.bPrime, kLengthShort), len});
-  rows.push_back(
-      {"Moment of Inertia,|Ig", section(detail.Ig * f * f * f * f, "#####0.0"), len + "^4"});
-  rows.push_back({"Section Modulus,|S", section(detail.S * f * f * f, "####0.00"), len + "^3"});
+  rows.push_back({"Moment of Inertia,|Ig", SectionPropertyText(u, detail.Ig, 4), len + "^4"});
+  rows.push_back({"Section Modulus,|S", SectionPropertyText(u, detail.S, 3), len + "^3"});
   rows.push_back(
       {"Modulus of Rupture,|fr", value(detail.fr, kMasonryStress), u.Label(kMasonryStress)});
   rows.push_back(
       {"Cracking Moment,|Mcr", value(detail.Mcr, kReportMoment), u.Label(kReportMoment)});
-  rows.push_back({"As max.", TrimLeft(AreaNumber(u, detail.AsMax)), u.Label(kArea)});
+  rows.push_back({"As max.", value(detail.AsMax, kArea), u.Label(kArea)});
   rows.push_back({std::string("Axial Limit,  ") + (detail.slender ? "0.05 * f'm" : "0.20 * f'm"),
                   value((detail.slender ? 0.05 : 0.20) * problem.working.FmPrime, kMasonryStress),
                   u.Label(kMasonryStress)});
@@ -408,10 +397,13 @@ void PrintStrengthResults(ReportDocument& document, const Problem& problem,
     const StrengthSummaryTables summary = StrengthSummary(problem, analysis, results, part);
     // Each value ends under the right edge of its head.
     constexpr std::array<int, 6> kRightEdges{13, 24, 35, 46, 56, 66};
-    for (const auto& row : summary.bars.rows) {
+    for (std::size_t i = 0; i < summary.bars.rows.size(); ++i) {
+      const auto& row = summary.bars.rows[i];
       std::string line = "    " + row[0];
       const bool none = TrimRight(row[6]) == "N/A";
-      if (none) {
+      if (i < results.BarPermitted[p].size() && !results.BarPermitted[p][i]) {
+        PlaceLeft(line, 10, row[1]);
+      } else if (none) {
         PlaceLeft(line, 64, "N/A");
       } else {
         for (std::size_t c = 0; c < kRightEdges.size(); ++c) {
@@ -422,14 +414,13 @@ void PrintStrengthResults(ReportDocument& document, const Problem& problem,
     }
     out.Empty();
     for (const std::string& note : StrengthSpacingNote(w.SeismicCategory, english)) out.Line(note);
-    const std::string sizeNote = StrengthBarSizeNote(w.WallThickness, english);
+    const std::string sizeNote = BarSizeLimitNote(results.BarLimit[p]);
     if (!sizeNote.empty()) out.Line(sizeNote);
   }
 
   if (!casesOn) return;
   const int bar = call.choice;
-  if (bar < 0 || U(bar) >= bars.size() || U(bar) >= results.BarSpacing[p].size() ||
-      results.BarSpacing[p][U(bar)] <= 0.0f) {
+  if (bar < 0 || U(bar) >= bars.size() || !results.BarOffered(p, U(bar))) {
     return;
   }
   const auto selected = CombinationsOfPart(problem, analysis, part);

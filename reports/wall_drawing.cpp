@@ -246,9 +246,29 @@ WallOutline OutlineLayout(bool hasParapet, double left, double top) {
   return o;
 }
 
+std::string LoadUnitLabel(const UnitSystem& units, int quantity) {
+  std::string label = Trim(units.Label(quantity));
+  // The unit file's three-character slot shortens kilograms per metre.
+  if (quantity == kLineLoad && label == "K/m") return "Kg/m";
+  return label;
+}
+
 std::string WallValueLabel(float workingValue, const UnitSystem& units, int quantity) {
   double display = static_cast<double>(workingValue) * units.Factor(quantity);
-  return Trim(FormatNumber(display, units.Pattern(quantity))) + " " + Trim(units.Label(quantity));
+  return Trim(FormatNumber(display, units.Pattern(quantity))) + " " +
+         LoadUnitLabel(units, quantity);
+}
+
+std::string WindRowLabel(const std::array<std::string, kWindColumnCount>& row,
+                         const UnitSystem& units) {
+  const bool pressure = row[kWindType] == "W";
+  const std::string load = LoadUnitLabel(units, pressure ? kWindPressure : kLineLoad);
+  const std::string length = LoadUnitLabel(units, kLengthLong);
+  if (pressure) {
+    return "W  " + row[kWindMagnitude] + " " + load + "  " + row[kWindStart] + " - " +
+           row[kWindEnd] + " " + length;
+  }
+  return "H  " + row[kWindMagnitude] + " " + load + "  at " + row[kWindStart] + " " + length;
 }
 
 WallDrawing PlotWallDrawing(const Problem& problem, const SeismicResult& seismic,
@@ -326,11 +346,9 @@ WallDrawing PlotWallDrawing(const Problem& problem, const SeismicResult& seismic
   if (options.seismicActive && seismicPresent) {
     drawing.seismicDrawn = true;
     bool right = w.Ss >= 0.0f;
-    auto label = [&](float load) {
-      double display = static_cast<double>(load) * u.Factor(kWindPressure);
-      return Trim(FormatNumber(display, u.Pattern(kWindPressure))) + " " +
-             Trim(u.Label(kWindPressure));
-    };
+    // The seismic load is the force on the design strip per unit height: a
+    // line load along the wall, as the reports print it.
+    auto label = [&](float load) { return WallValueLabel(load, u, kLineLoad); };
     p.DistributedLoad(left + 900, o.base, o.wallTop, 240, 240, right,
                       "E = " + label(seismic.SeismicLoad[0]));
     if (parapet) {

@@ -5,6 +5,7 @@
 // and load is written as a value in display units.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -93,8 +94,21 @@ WallDrawing PlotWallDrawing(const Problem& problem, const SeismicResult& seismic
 WallDrawing WallDimensionsSchematic(bool cantilever, double top = 270);
 WallDrawing WallLoadsSchematic(bool cantilever, double top = 270);
 
+// The unit label of a quantity as the picture writes it: the unit file's
+// label without surrounding spaces, "Kg/m" for the MKS line load.
+std::string LoadUnitLabel(const UnitSystem& units, int quantity);
+
 // The text of a value label: the value in display units with the number
-// pattern of its quantity, then the unit label, surrounding spaces removed.
+// pattern of its quantity, then the unit label. Every load carries its true
+// unit: wind rows "W" and the equivalent fluid pressure are pressures (psf,
+// kPa, Kg/m²), wind rows "H", the seismic load and the gravity loads are
+// line loads along the wall (plf, N/m, Kg/m).
 std::string WallValueLabel(float workingValue, const UnitSystem& units, int quantity);
+
+// The line of the main window's load panel for a wind row of type "W" or
+// "H", with its cell texts and units: "W  25.00 psf  0.00 - 12.00 ft",
+// "H  150.00 plf  at 12.00 ft".
+std::string WindRowLabel(const std::array<std::string, kWindColumnCount>& row,
+                         const UnitSystem& units);
 
 }  // namespace calvix

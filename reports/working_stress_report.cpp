@@ -45,18 +45,6 @@ float PartHeight(const Problem& problem, int part) {
   return part == kParapet ? problem.working.ParapetHeight : problem.working.WallHeight;
 }
 
-// The bar-size note of IBC 2000 2107.2.4 by the main wall's nominal thickness.
-std::string WorkingStressBarSizeNote(const Problem& problem) {
-  const float T = problem.working.WallThickness;
-  const bool english = problem.units.UnitsType == 1;
-  const std::string head = "Per IBC 2000 2107.2.4, bar size is limited to ";
-  if (T <= 4.0f) return head + (english ? "#4" : "M10");
-  if (T <= 6.0f) return head + (english ? "#6" : "M15");
-  if (T <= 8.0f) return head + (english ? "#8" : "M25");
-  if (T <= 10.0f && !english) return head + "M30";
-  return "";
-}
-
 // Unit texts of the printed station tables.
 struct StationUnits {
   std::string distance, moment, force;
@@ -79,6 +67,22 @@ std::string StationDistance(const UnitText& u, const Problem& problem, int part,
 }
 
 }  // namespace
+
+std::string BarSizeLimitNote(const BarSizeLimit& limit) {
+  if (!limit.Limits()) return "";
+  return "Per " + limit.clause + ", bar size is limited to " + limit.largest;
+}
+
+std::string SectionPropertyText(const UnitText& u, double working, int power) {
+  const double shown = working * std::pow(u.units().Factor(kLengthShort), power);
+  if (!u.English()) return FormatNumber(shown, "0.00 E-00");
+  const char* pattern = power == 2 ? "##0.00" : power == 3 ? "####0.00" : "#####0.0";
+  return TrimLeft(FormatWide(shown, pattern));
+}
+
+std::string NotPermittedText(const BarSizeLimit& limit) {
+  return "not permitted, " + limit.clause;
+}
 
 float StressFactorOf(const Problem& problem, int combination) {
   return combination == 1 ? 1.0f : problem.entry.StressIncreaseFactor;
@@ -169,6 +173,10 @@ ReinforcedSummary BuildReinforcedSummary(const Problem& problem, const AnalysisR
   const auto& bars = problem.units.BarTable;
   for (std::size_t i = 0; i < bars.size(); ++i) {
     const float s = i < results.BarSpacing[p].size() ? results.BarSpacing[p][i] : 0.0f;
+    if (i < results.BarPermitted[p].size() && !results.BarPermitted[p][i]) {
+      grid.rows.push_back({bars[i].Name, NotPermittedText(results.BarLimit[p]), "", "", ""});
+      continue;
+    }
     if (s == 0.0f) {
       grid.rows.push_back({bars[i].Name, "    N/A          ", "", "", ""});
       continue;
@@ -187,7 +195,8 @@ ReinforcedDetail ComputeReinforcedDetail(const Problem& problem, const Reinforce
   ReinforcedDetail detail;
   detail.bar = bar;
   if (bar < 0 || U(bar) >= results.BarSpacing[p].size()) return detail;
-  detail.s = results.BarSpacing[p][U(bar)];
+  // A bar above the size limit has no design to detail.
+  detail.s = results.BarOffered(p, U(bar)) ? results.BarSpacing[p][U(bar)] : 0.0f;
   const float t = WallDepths(problem, part).t;
   const float hPrime = EffectiveHeight(problem, part);
   detail.AsMin = static_cast<float>(static_cast<double>(problem.working.MinSteelRatio) *
@@ -208,15 +217,11 @@ namespace {
 void SectionRows(std::vector<ResultRow>& rows, const UnitText& u, float bEff, float bPrime,
                  float Ae, float Ig, float S) {
   const std::string len = u.Label(kLengthShort);
-  const double f = u.units().Factor(kLengthShort);
   rows.push_back({"Effective Width,|b", TrimLeft(u.Number(bEff, kLengthShort)), len});
   rows.push_back({"Effect. Core Width,|b'", TrimLeft(u.Number(bPrime, kLengthShort)), len});
-  rows.push_back({"Solid Masonry Area,|Ae", FormatNumber(Ae * f * f, "0.00 E-00"), len + "^2"});
-  rows.push_back(
-      {"Moment of Inertia,|Ig", FormatNumber(Ig * f * f * f * f, "0.00 E-00"), len + "^4"});
-  rows.push_back({"Section Modulus,|S",
-                  TrimLeft(FormatWide(S * f * f * f, u.English() ? "##0.000" : "0.00 E-00")),
-                  len + "^3"});
+  rows.push_back({"Solid Masonry Area,|Ae", SectionPropertyText(u, Ae, 2), len + "^2"});
+  rows.push_back({"Moment of Inertia,|Ig", SectionPropertyText(u, Ig, 4), len + "^4"});
+  rows.push_back({"Section Modulus,|S", SectionPropertyText(u, S, 3), len + "^3"});
 }
 
 std::vector<std::string> StationRow(const UnitText& u, const Problem& problem,
@@ -471,7 +476,7 @@ void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
       part == kParapet ? call.options[kParapetLoadCasesOption] : call.options[kMainLoadCasesOption];
   const int bar = call.choice;
   const bool barValid = bar >= 0 && U(bar) < bars.size() && U(bar) < results.BarSpacing[p].size();
-  const float s = barValid ? results.BarSpacing[p][U(bar)] : 0.0f;
+  const float s = barValid && results.BarOffered(p, U(bar)) ? results.BarSpacing[p][U(bar)] : 0.0f;
   const int combo = results.GovCombo[p];
 
   if (summaryOn) {
@@ -493,7 +498,9 @@ void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
     for (std::size_t i = 0; i < bars.size(); ++i) {
       std::string line = " " + BarColumnLabel(bars[i]);
       const float si = i < results.BarSpacing[p].size() ? results.BarSpacing[p][i] : 0.0f;
-      if (si == 0.0f) {
+      if (i < results.BarPermitted[p].size() && !results.BarPermitted[p][i]) {
+        line += "    " + NotPermittedText(results.BarLimit[p]);
+      } else if (si == 0.0f) {
         line += "    N/A";
       } else {
         PlaceRight(line, mks ? 18 : 15, u.Number(k * results.BarFa[p][i], kMasonryStress));
@@ -539,7 +546,7 @@ void PrintReinforcedResults(ReportDocument& document, const Problem& problem,
       out.Line(note);
     }
     if (problem.entry.DesignMethod == "IBC-W") {
-      const std::string note = WorkingStressBarSizeNote(problem);
+      const std::string note = BarSizeLimitNote(results.BarLimit[p]);
       if (!note.empty()) out.Line(note);
     }
     if (barValid) PrintInteractionDiagram(document, problem, analysis, s, bar, part);
@@ -728,7 +735,6 @@ WorkingStressDetailTables BuildUnreinforcedDetail(const Problem& problem,
   }
   const GroutCaseSection& sec = detail.section;
   const std::string len = u.Label(kLengthShort);
-  const double f = problem.units.Factor(kLengthShort);
   tables.properties.push_back(
       {"Effective Width,|b", TrimLeft(u.Number(sec.bEff, kLengthShort)), len});
   tables.properties.push_back(
@@ -736,12 +742,10 @@ WorkingStressDetailTables BuildUnreinforcedDetail(const Problem& problem,
   tables.properties.push_back({"Depth to c.g. steel,|d",
                                TrimLeft(u.Number(WallDepths(problem, part).d, kLengthShort)), len});
   tables.properties.push_back(
-      {"Solid Masonry Area,|Ae", FormatNumber(sec.Ae * f * f, "0.00 E-00"), len + "^2"});
+      {"Solid Masonry Area,|Ae", SectionPropertyText(u, sec.Ae, 2), len + "^2"});
   tables.properties.push_back(
-      {"Moment of Inertia,|Ig", FormatNumber(sec.Ig * f * f * f * f, "0.00 E-00"), len + "^4"});
-  tables.properties.push_back(
-      {"Section Modulus,|S",
-       TrimLeft(FormatWide(sec.S * f * f * f, u.English() ? "##0.000" : "0.00 E-00")), len + "^3"});
+      {"Moment of Inertia,|Ig", SectionPropertyText(u, sec.Ig, 4), len + "^4"});
+  tables.properties.push_back({"Section Modulus,|S", SectionPropertyText(u, sec.S, 3), len + "^3"});
   tables.properties.push_back(
       {"Buckling Load,|Pe", TrimLeft(u.Number(sec.Pe, kForce)), u.Label(kForce)});
   const std::string factor = StressFactorText(problem, k);

@@ -24,6 +24,19 @@ namespace calvix {
 float StressFactorOf(const Problem& problem, int combination);
 std::string StressFactorText(const Problem& problem, int combination);
 
+// The bar size note of a part, "Per IBC 2000 2107.2.4, bar size is limited to
+// #8", and the text of a bar row above that size, "not permitted, IBC 2000
+// 2107.2.4"; the note is empty when the design set no limit.
+std::string BarSizeLimitNote(const BarSizeLimit& limit);
+std::string NotPermittedText(const BarSizeLimit& limit);
+
+// A section property of the strip as the results window shows it, in display
+// units, with one number format per quantity whatever the design method:
+// `power` 2 for an area, 3 for a section modulus, 4 for a moment of inertia.
+// U.S. units "##0.00" in^2, "####0.00" in^3 and "#####0.0" in^4; the metric
+// values (mm^2 to mm^4 run to 10^9) "0.00 E-00".
+std::string SectionPropertyText(const UnitText& u, double working, int power);
+
 // The dimension rows every summary starts with: heights, thicknesses, steel
 // depths, strip width, material and design method ("ACI 530-99" or "IBC 2000
 // Working Stress"; `unreinforcedMethod` gives "ACI 99 Working Stress " /

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "model/entry_fields.h"
-#include "model/errors.h"
 #include "model/material_data.h"
 #include "support/started_session.h"
 
@@ -110,10 +112,58 @@ TEST(EntryEditingTest, EditingACalculatedMasonryFieldWarnsAndRestores) {
   EXPECT_EQ(s.entry().Fields[kFmPrimeField], calculated);
 }
 
-TEST(EntryEditingTest, TextThatIsNotANumberThrowsOnLeaving) {
+TEST(EntryEditingTest, TextThatIsNotAPlainNumberIsRefusedNamingFieldAndUnit) {
+  struct Case {
+    int units;
+    int field;
+    std::string typed;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {1, kFloorDeadField, "1,5",
+       "Sorry, \"1,5\" is not a number for Floor / Roof Load, Dead (plf).\r Type digits with at "
+       "most one decimal point, without grouping commas or exponent, e.g. 12.5."},
+      {2, kWallHeightField, "1e2",
+       "Sorry, \"1e2\" is not a number for Wall Height (m).\r Type digits with at most one "
+       "decimal point, without grouping commas or exponent, e.g. 12.5."},
+      {1, kFloorEccentricityField, "12,5",
+       "Sorry, \"12,5\" is not a number for Floor / Roof Load, Eccentricity (in).\r Type digits "
+       "with at most one decimal point and a leading minus, without grouping commas or exponent, "
+       "e.g. 12.5."},
+      {1, kSsField, "1.0 g",
+       "Sorry, \"1.0 g\" is not a number for Short Period Spectral Accel. (% of g).\r Type "
+       "digits with at most one decimal point, without grouping commas or exponent, e.g. 12.5."},
+  };
+  for (const auto& c : cases) {
+    StartedSession s(c.units);
+    SetFieldValue(s.session, c.field, 12.5);
+    std::string before = s.entry().Fields[static_cast<size_t>(c.field)];
+    double atFocus = ValueAtFocus(s.session, c.field);
+    EditFieldText(s.session, c.field, c.typed);
+    FieldLeaveOutcome outcome = LeaveChangedField(s.session, c.field, atFocus);
+    EXPECT_FALSE(outcome.accepted) << c.typed;
+    EXPECT_EQ(s.entry().Fields[static_cast<size_t>(c.field)], before) << c.typed;
+    ASSERT_EQ(s.platform.messages.size(), 1u) << c.typed;
+    EXPECT_EQ(s.platform.messages[0].title, "Not a Number");
+    EXPECT_EQ(s.platform.messages[0].text, c.text);
+    EXPECT_EQ(s.platform.beeps, 1);
+  }
+}
+
+TEST(EntryEditingTest, NegativeSpectralAccelerationIsOutOfRangeButZeroIsTaken) {
   StartedSession s;
-  EditFieldText(s.session, kWallHeightField, "1x");
-  EXPECT_THROW(LeaveChangedField(s.session, kWallHeightField, 12.0), CalvixError);
+  SetFieldValue(s.session, kSsField, 50.0);
+  double atFocus = ValueAtFocus(s.session, kSsField);
+  std::string before = s.entry().Fields[kSsField];
+  EditFieldText(s.session, kSsField, "-250");
+  EXPECT_FALSE(LeaveChangedField(s.session, kSsField, atFocus).accepted);
+  EXPECT_EQ(s.entry().Fields[kSsField], before);
+  ASSERT_EQ(s.platform.messages.size(), 1u);
+  EXPECT_EQ(s.platform.messages[0].text,
+            "Sorry, -250.00 is out of range.\r Acceptable values are between 0.00 and 5,000.00");
+  EditFieldText(s.session, kSsField, "0");
+  EXPECT_TRUE(LeaveChangedField(s.session, kSsField, atFocus).accepted);
+  EXPECT_EQ(s.entry().Fields[kSsField], "0.0");
 }
 
 TEST(EntryEditingTest, PartialGroutingIsRefusedForBrick) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/entry_fields.h"
+#include "model/number_format.h"
 #include "support/started_session.h"
 
 namespace calvix {
@@ -58,7 +59,7 @@ TEST(FieldDisplayTest, LimitsScaleWithTheFieldsFactorExceptTheRatios) {
   EXPECT_DOUBLE_EQ(d.DisplayMax[kWallHeightField], 99.0 * static_cast<double>(0.3048f));
   EXPECT_DOUBLE_EQ(d.DisplayMin[kStripWidthField], 1.0 * static_cast<double>(25.4f));
   EXPECT_DOUBLE_EQ(d.DisplayMax[kSsField], 5000.0);
-  EXPECT_DOUBLE_EQ(d.DisplayMin[kSsField], -5000.0);
+  EXPECT_DOUBLE_EQ(d.DisplayMin[kSsField], 0.0);  // no negative acceleration
   EXPECT_DOUBLE_EQ(d.DisplayMax[kMinSteelRatioField], 1.0);
   EXPECT_DOUBLE_EQ(d.DisplayMax[kZOverHField], 10000.0);
   EXPECT_DOUBLE_EQ(d.DisplayMax[kModularRatioField], 99.0);
@@ -70,10 +71,27 @@ TEST(FieldDisplayTest, LabelsCarryTheUnitOfTheFieldsQuantity) {
   EXPECT_EQ(labels[kFloorDeadField][0], "Floor / Roof Load,");
   EXPECT_EQ(labels[kFloorDeadField][2], "Dead ");
   EXPECT_EQ(labels[kFmPrimeField][1], mks.problem().units.Label(kMasonryStress));
-  EXPECT_EQ(labels[kSsField][1], "%");
+  EXPECT_EQ(labels[kSsField][1], "% of g");
   EXPECT_EQ(labels[kModularRatioField][1], "");
   EXPECT_EQ(labels[kMinSteelRatioField][1], "");
   EXPECT_EQ(labels[kZOverHField][0], "Parapet / Roof Height Ratio            =");
+}
+
+TEST(FieldDisplayTest, ToolTipsNameQuantityUnitAndRange) {
+  StartedSession us;
+  EXPECT_EQ(FieldToolTip(us.session, kWallHeightField),
+            "Wall Height: length in ft, from 0.00 to 99.00");
+  EXPECT_EQ(FieldToolTip(us.session, kFloorEccentricityField),
+            "Floor / Roof Load, Eccentricity: length in in, from -99.00 to 99.00");
+  EXPECT_EQ(FieldToolTip(us.session, kSsField),
+            "Short Period Spectral Accel.: spectral acceleration in % of g, from 0.00 to "
+            "5,000.00");
+  EXPECT_EQ(FieldToolTip(us.session, kModularRatioField),
+            "Modular Ratio, n: ratio, no unit, from 1.00 to 99.00");
+  StartedSession si(2);
+  EXPECT_EQ(FieldToolTip(si.session, kWallWeightField),
+            "Wall Weight: weight per unit wall area in kPa, from 0.00 to " +
+                FormatNumber(si.session.display.DisplayMax[kWallWeightField], "#,##0.00"));
 }
 
 TEST(FieldDisplayTest, OutOfRangeWallHeightIsRefusedAndPutBack) {

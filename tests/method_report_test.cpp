@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "analysis/solve.h"
+#include "design/bar_size_limit.h"
 #include "design/design_results.h"
 #include "design/interaction_curve.h"
 #include "design/section_properties.h"
@@ -131,17 +132,17 @@ TEST(MethodReportTest, TheDiagramRowAtZeroAxialLoadShowsThePureFlexureCapacity) 
 }
 
 // The bar-size notes of IBC 2000 2108.9.2.1 (strength) and 2107.2.4
-// (working stress) by the nominal wall thickness and unit system.
+// (working stress) print the limit the design set for the part's nominal
+// thickness, with the bar designations of the bar table.
 TEST(MethodReportTest, BarSizeNotesByThicknessAndUnitSystem) {
   struct Case {
     int units;
     float T;
-    const char* strength;  // "" = no note
-    const char* working;
+    const char* limit;  // "" = no note
   };
-  const Case cases[] = {{1, 4.0f, "#4", "#4"},   {2, 4.0f, "M10", "M10"},  {1, 6.0f, "#6", "#6"},
-                        {3, 6.0f, "M15", "M15"}, {1, 8.0f, "#8", "#8"},    {2, 8.0f, "M25", "M25"},
-                        {1, 10.0f, "", ""},      {2, 10.0f, "M30", "M30"}, {3, 12.0f, "", ""}};
+  const Case cases[] = {{1, 4.0f, "#4"},  {2, 4.0f, "10M"},  {1, 6.0f, "#6"},
+                        {3, 6.0f, "15M"}, {1, 8.0f, "#8"},   {2, 8.0f, "25M"},
+                        {1, 10.0f, ""},   {2, 10.0f, "30M"}, {3, 12.0f, ""}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.units) + " / " + std::to_string(c.T));
     StartedSession s(static_cast<int16_t>(c.units));
@@ -150,24 +151,31 @@ TEST(MethodReportTest, BarSizeNotesByThicknessAndUnitSystem) {
     problem.working.SeismicCategory = "Category B";
     const AnalysisResults analysis;
     problem.entry.DesignMethod = "IBC-S";
+    StrengthResults strengthResults;
+    strengthResults.BarLimit[0] = PartBarSizeLimit(problem, kMainWall);
     const auto strength = Printed([&](ReportDocument& d) {
-      PrintStrengthResults(d, problem, analysis, StrengthResults{}, Call(1, 0, true, false));
+      PrintStrengthResults(d, problem, analysis, strengthResults, Call(1, 0, true, false));
     });
     problem.entry.DesignMethod = "IBC-W";
+    ReinforcedResults workingResults;
+    workingResults.BarLimit[0] = PartBarSizeLimit(problem, kMainWall);
     const auto working = Printed([&](ReportDocument& d) {
-      PrintReinforcedResults(d, problem, analysis, ReinforcedResults{}, Call(1, 0, true, false));
+      PrintReinforcedResults(d, problem, analysis, workingResults, Call(1, 0, true, false));
     });
     problem.entry.DesignMethod = "ACI";
+    ReinforcedResults aciResults;
+    aciResults.BarLimit[0] = PartBarSizeLimit(problem, kMainWall);
     const auto aci = Printed([&](ReportDocument& d) {
-      PrintReinforcedResults(d, problem, analysis, ReinforcedResults{}, Call(1, 0, true, false));
+      PrintReinforcedResults(d, problem, analysis, aciResults, Call(1, 0, true, false));
     });
-    EXPECT_EQ(strength.Count("bar size is limited"), std::string(c.strength).empty() ? 0u : 1u);
-    EXPECT_EQ(working.Count("bar size is limited"), std::string(c.working).empty() ? 0u : 1u);
-    if (*c.strength) {
-      EXPECT_TRUE(strength.Has(std::string("Per IBC 2000 2108.9.2.1, bar size is limited to ") +
-                               c.strength));
+    const std::size_t notes = std::string(c.limit).empty() ? 0u : 1u;
+    EXPECT_EQ(strength.Count("bar size is limited"), notes);
+    EXPECT_EQ(working.Count("bar size is limited"), notes);
+    if (*c.limit) {
       EXPECT_TRUE(
-          working.Has(std::string("Per IBC 2000 2107.2.4, bar size is limited to ") + c.working));
+          strength.Has(std::string("Per IBC 2000 2108.9.2.1, bar size is limited to ") + c.limit));
+      EXPECT_TRUE(
+          working.Has(std::string("Per IBC 2000 2107.2.4, bar size is limited to ") + c.limit));
     }
     EXPECT_EQ(aci.Count("bar size is limited"), 0u);  // the note is IBC's
   }

@@ -342,6 +342,34 @@ TEST(NumberFormatTest, ParseNumberReadsTypedNumbers) {
   }
 }
 
+TEST(NumberFormatTest, ParsePlainNumberTakesOnlyDigitsPointAndLeadingMinus) {
+  struct Case {
+    std::string text;
+    std::optional<double> expected;
+  };
+  const std::vector<Case> cases = {
+      {"12.5", 12.5},
+      {" -3 ", -3.0},
+      {".5", 0.5},
+      {"5.", 5.0},
+      {"-0", 0.0},
+      {"1,5", std::nullopt},
+      {"12,5", std::nullopt},
+      {"1e2", std::nullopt},
+      {"+1", std::nullopt},
+      {"1.2.3", std::nullopt},
+      {"1-2", std::nullopt},
+      {"-", std::nullopt},
+      {".", std::nullopt},
+      {"", std::nullopt},
+      {"12 5", std::nullopt},
+      {"1O", std::nullopt},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(ParsePlainNumber(c.text), c.expected) << "text \"" << c.text << "\"";
+  }
+}
+
 TEST(NumberFormatTest, ParseNumberGivesNoNegativeZero) {
   for (const std::string text : {"-0", "-0.000", "-1e-400"}) {
     const std::optional<double> value = ParseNumber(text);

@@ -257,6 +257,11 @@ TEST(ProjectFileTest, DamagedFilesAreRefusedWhole) {
       {"unknown importance factor", 72, "\"2.0\"", "Line 72"},
       {"binary bytes", 40, "\x01\x02\xff\xfe", "Line 40"},
       {"extra line", 99, "\"more\"", "Line 99"},
+      {"text in a number field", 33, "\"twelve\"",
+       "Line 33: Wall Height holds \"twelve\", which is not a number."},
+      {"decimal comma in a number field", 40, "\"1,5.0\"", "Line 40: Wall Weight holds \"1,5.0\""},
+      {"unit after a wind magnitude", 78, "\"25 psf\"",
+       "Line 78: the wind load Magnitude of row 1 holds \"25 psf\""},
   };
   for (const auto& c : cases) {
     auto lines = good;

@@ -105,9 +105,54 @@ TEST(WallDrawingTest, SeismicLoadsAreDrawnOnlyWhileASeismicCombinationIsActive) 
   options.seismicActive = true;
   WallDrawing with = PlotWallDrawing(s.problem(), seismic, options);
   EXPECT_TRUE(with.seismicDrawn);
-  // 12.5 lb/ft x 1 (U.S. wind-pressure factor) in the pattern of the quantity.
-  EXPECT_TRUE(HasText(with, "E = " + WallValueLabel(12.5f, s.problem().units, kWindPressure)));
+  // 12.5 lb/ft is a line load along the wall.
+  EXPECT_TRUE(HasText(with, "E = 12.50 plf"));
   EXPECT_GT(with.lines.size(), without.lines.size());
+}
+
+// Every load carries its true unit: the seismic load and "H" rows are line
+// loads along the wall, "W" rows pressures.
+TEST(WallDrawingTest, LoadLabelsCarryTheUnitOfTheirQuantityInEveryUnitSystem) {
+  struct Case {
+    int units;
+    const char* seismic;
+    const char* pressure;
+    const char* line;
+    const char* wRow;
+    const char* hRow;
+  };
+  // 12.5 lb/ft = 182.4 N/m = 18.60 Kg/m; 20 psf = 0.958 kPa = 97.6 Kg/m²;
+  // 20 lb/ft = 291.9 N/m = 29.76 Kg/m.
+  const Case cases[] = {
+      {1, "E = 12.50 plf", "20.0 psf", "20.00 plf", "W  20.00 psf  0.00 - 10.00 ft",
+       "H  20.00 plf  at 0.00 ft"},
+      {2, "E = 182.4 N/m", "0.958 kPa", "291.9 N/m", "W  20.00 kPa  0.00 - 10.00 m",
+       "H  20.00 N/m  at 0.00 m"},
+      {3, "E = 18.60 Kg/m", "97.6 Kg/m²", "29.76 Kg/m", "W  20.00 Kg/m²  0.00 - 10.00 m",
+       "H  20.00 Kg/m  at 0.00 m"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.units);
+    StartedSession s(static_cast<int16_t>(c.units));
+    ConvertInput(s.session);
+    Problem problem = s.problem();
+    problem.working.WindType = {"W", "H"};
+    problem.working.WindMagnitude = {20.0f, 20.0f};
+    problem.working.WindStart = {0.0f, 5.0f};
+    problem.working.WindEnd = {10.0f, 5.0f};
+    SeismicResult seismic;
+    seismic.SeismicLoad = {12.5f, 0.0f};
+    PlotWallOptions options;
+    options.seismicActive = true;
+    WallDrawing drawing = PlotWallDrawing(problem, seismic, options);
+    EXPECT_TRUE(HasText(drawing, c.seismic));
+    EXPECT_TRUE(HasText(drawing, c.pressure));
+    EXPECT_TRUE(HasText(drawing, c.line));
+    const std::array<std::string, kWindColumnCount> w{"W", "20.00", "0.00", "10.00"};
+    const std::array<std::string, kWindColumnCount> h{"H", "20.00", "0.00", "0.00"};
+    EXPECT_EQ(WindRowLabel(w, problem.units), c.wRow);
+    EXPECT_EQ(WindRowLabel(h, problem.units), c.hRow);
+  }
 }
 
 TEST(WallDrawingTest, DimensionLabelsCarryDisplayValuesAndUnits) {

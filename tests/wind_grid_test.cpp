@@ -27,31 +27,28 @@ TEST(WindGridTest, HeadingsCarryTheUnitLabelsOfTheSystem) {
 
 TEST(WindGridTest, TypeColumnTakesWAndHInUpperCaseAndMovesOn) {
   for (char32_t ch : {U'w', U'W'}) {
-    WindKeyResult r = FilterWindKey(1, ch, "H");
+    WindKeyResult r = FilterWindKey(1, ch);
     EXPECT_EQ(r.action, Key::SetTypeAndGo);
     EXPECT_EQ(r.text, "W");
   }
   for (char32_t ch : {U'h', U'H'}) {
-    WindKeyResult r = FilterWindKey(1, ch, "");
+    WindKeyResult r = FilterWindKey(1, ch);
     EXPECT_EQ(r.action, Key::SetTypeAndGo);
     EXPECT_EQ(r.text, "H");
   }
-  EXPECT_EQ(FilterWindKey(1, U' ', "W").action, Key::EmptyBox);
+  EXPECT_EQ(FilterWindKey(1, U' ').action, Key::EmptyBox);
   for (char32_t ch : {U'a', U'1', U'.', U'-', U'x', U'z', U'~'}) {
-    EXPECT_EQ(FilterWindKey(1, ch, "").action, Key::Refuse);
+    EXPECT_EQ(FilterWindKey(1, ch).action, Key::Refuse);
   }
 }
 
-TEST(WindGridTest, NumericColumnsTakeDigitsSignAndOnePoint) {
+TEST(WindGridTest, NumericColumnsTakeEveryCharacterAsTyped) {
   for (int column : {2, 3, 4}) {
-    EXPECT_EQ(FilterWindKey(column, U'7', "1").action, Key::Insert);
-    EXPECT_EQ(FilterWindKey(column, U'7', "1").text, "7");
-    EXPECT_EQ(FilterWindKey(column, U'-', "").action, Key::Insert);
-    EXPECT_EQ(FilterWindKey(column, U'.', "12").action, Key::Insert);
-    EXPECT_EQ(FilterWindKey(column, U'.', "12.5").action, Key::Refuse);
-    EXPECT_EQ(FilterWindKey(column, U'w', "").action, Key::Refuse);
-    EXPECT_EQ(FilterWindKey(column, U',', "").action, Key::Refuse);
-    EXPECT_EQ(FilterWindKey(column, U' ', "").action, Key::Refuse);
+    for (char32_t ch : {U'7', U'-', U'.', U'w', U',', U' ', U'e'}) {
+      const WindKeyResult r = FilterWindKey(column, ch);
+      EXPECT_EQ(r.action, Key::Insert);
+      EXPECT_EQ(r.text, std::string(1, static_cast<char>(ch)));
+    }
   }
 }
 
@@ -96,8 +93,9 @@ TEST(WindGridTest, CommitFormatsAcceptedNumbers) {
   EXPECT_EQ(CommitWindCell(2, "-9999").cellText, "-9,999.00");
   EXPECT_EQ(CommitWindCell(3, "0").cellText, "0.00");
   EXPECT_EQ(CommitWindCell(4, "99").cellText, "99.00");
-  // Text copied from a cell keeps reading with its grouping.
-  EXPECT_EQ(CommitWindCell(2, "1,234.50").cellText, "1,234.50");
+  // A grouping comma is not read: "1,5" would otherwise become 15.
+  EXPECT_FALSE(CommitWindCell(2, "1,234.50").accepted);
+  EXPECT_FALSE(CommitWindCell(2, "1,5").accepted);
   EXPECT_TRUE(CommitWindCell(2, "").accepted);
   EXPECT_EQ(CommitWindCell(2, "").cellText, "");
   EXPECT_EQ(CommitWindCell(1, "W").cellText, "W");
@@ -120,10 +118,42 @@ TEST(WindGridTest, StartBeyond99IsRefusedWithTheMessage) {
   EXPECT_FALSE(CommitWindCell(4, "-1").accepted);
 }
 
-TEST(WindGridTest, TextThatIsNotANumberIsRefusedWithoutMessage) {
-  WindCommit c = CommitWindCell(2, "1-2");
+TEST(WindGridTest, TextThatIsNotANumberIsRefusedNamingTheColumnAndUnit) {
+  EXPECT_FALSE(CommitWindCell(2, "1-2").accepted);
+  StartedSession s(2);
+  s.entry().Wind[0][1] = "25.00";
+  WindCommit c = CommitWindCell(s.session, {1, 2}, "1,5");
   EXPECT_FALSE(c.accepted);
-  EXPECT_FALSE(c.message.has_value());
+  EXPECT_EQ(s.entry().Wind[0][1], "25.00");
+  ASSERT_EQ(s.platform.messages.size(), 1u);
+  EXPECT_EQ(s.platform.messages[0].title, "Not a Number");
+  EXPECT_EQ(s.platform.messages[0].text,
+            "Sorry, \"1,5\" is not a number for the wind load Magnitude (kPa, N/m).\r Type "
+            "digits with at most one decimal point and a leading minus, without grouping commas "
+            "or exponent, e.g. 12.5.");
+  CommitWindCell(s.session, {1, 4}, "3..5");
+  EXPECT_EQ(s.platform.messages.back().text,
+            "Sorry, \"3..5\" is not a number for the wind load End (m).\r Type digits with at most "
+            "one decimal point, without grouping commas or exponent, e.g. 12.5.");
+}
+
+TEST(WindGridTest, CellToolTipsNameQuantityUnitAndRange) {
+  StartedSession s(2);
+  EXPECT_EQ(WindCellToolTip(s.problem().units, 2),
+            "Magnitude: pressure in kPa for W, line load along the wall in N/m for H, from "
+            "-9,999.00 to 9,999.00");
+  EXPECT_EQ(WindCellToolTip(s.problem().units, 4),
+            "End: height above the base in m, from 0.00 to 99.00");
+}
+
+TEST(WindGridTest, TheEditBoxStartsWithAPlainNumber) {
+  StartedSession s;
+  s.entry().Wind[0] = {"W", "1,234.50", "0.00", ""};
+  EXPECT_EQ(WindEditText(s.entry(), {1, 1}), "W");
+  EXPECT_EQ(WindEditText(s.entry(), {1, 2}), "1234.50");
+  EXPECT_EQ(WindEditText(s.entry(), {1, 3}), "0.00");
+  EXPECT_EQ(WindEditText(s.entry(), {1, 4}), "");
+  EXPECT_EQ(CommitWindCell(2, WindEditText(s.entry(), {1, 2})).cellText, "1,234.50");
 }
 
 TEST(WindGridTest, CommitToTheProblem) {

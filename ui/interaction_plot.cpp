@@ -112,7 +112,8 @@ PMPlotData ComputePMPlot(const Problem& problem, const AnalysisResults& analysis
   const std::size_t p = PartIndex(data.part);
   const std::size_t k = static_cast<std::size_t>(data.combo - 1);
   const auto& spacings = results.BarSpacing[p];
-  data.spacing = bar >= 0 && static_cast<std::size_t>(bar) < spacings.size()
+  // A bar above the size limit of the wall's thickness has no curves.
+  data.spacing = bar >= 0 && results.BarOffered(p, static_cast<std::size_t>(bar))
                      ? spacings[static_cast<std::size_t>(bar)]
                      : 0.0f;
   data.AsMinimum = results.MinSteelArea[p];
@@ -366,15 +367,16 @@ std::vector<std::pair<std::string, std::string>> PMResultLabels(const Problem& p
   labels.emplace_back("Load Comb.", CombinationLabel(data.combo, problem.entry.StressIncreaseFactor,
                                                      false, problem.entry.LoadFactors)
                                         .Label);
-  const std::string area = Trimmed(u.Label(kArea));
+  // The values carry their unit; the captions name none, so that no unit
+  // shows twice.
   if (data.spacing > 0.0f) {
     labels.emplace_back("Rebar", BarSpacingText(problem, data.bar, data.spacing));
-    labels.emplace_back("Furnished As, " + area, DisplayValue(u, data.AsFurnished, kArea));
+    labels.emplace_back("Furnished As", DisplayValue(u, data.AsFurnished, kArea));
   } else {
     labels.emplace_back("Rebar", "N/A   ");
-    labels.emplace_back("Furnished As, " + area, "N/A   ");
+    labels.emplace_back("Furnished As", "N/A   ");
   }
-  labels.emplace_back("Minimum As, " + area, DisplayValue(u, data.AsMinimum, kArea));
+  labels.emplace_back("Minimum As", DisplayValue(u, data.AsMinimum, kArea));
   return labels;
 }
 

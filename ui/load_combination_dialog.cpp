@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "model/field_display.h"
 #include "model/number_format.h"
 #include "ui/dialog_helpers.h"
 #include "ui/numeric_edit.h"
@@ -137,11 +138,21 @@ void LoadCombinationDialog::FactorEdited(int i) {
   if (box->isReadOnly()) return;
   QString shown = QString::fromStdString(model_.FactorText(i));
   if (box->text() == shown) return;
-  Guarded(session_.platform, "LCLF LostFocus", "Load Combinations", [this, box, i] {
-    auto value = ParseNumber(box->text().toStdString());
-    // A box left empty, or holding only a sign or a point, holds 0 as the
-    // numeric entry controls do.
-    model_.EditFactor(i, value.value_or(0.0));
+  Guarded(session_.platform, "LCLF LostFocus", "Load Combinations", [this, box, i, &shown] {
+    std::string text = box->text().toStdString();
+    // A box left empty holds 0 as the numeric entry controls do; a text that
+    // is not a plain number is refused and the factor shown before is back.
+    bool blank = text.find_first_not_of(" \t") == std::string::npos;
+    auto value = blank ? std::optional<double>(0.0) : ParsePlainNumber(text);
+    if (!value) {
+      session_.platform.Beep();
+      session_.platform.ShowInformation(NotANumberText("the load factor", false, text),
+                                        "Not a Number");
+      box->setText(shown);
+      box->setFocus(Qt::OtherFocusReason);
+      return;
+    }
+    model_.EditFactor(i, *value);
     box->setText(QString::fromStdString(model_.FactorText(i)));
   });
 }

@@ -26,6 +26,7 @@
 #include "model/convert_input.h"
 #include "model/entry_editing.h"
 #include "model/errors.h"
+#include "model/field_display.h"
 #include "reports/results_file.h"
 #include "ui/design_criteria_dialog.h"
 #include "ui/dialog_helpers.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(Platform& platform, ProgramFolder folder, QWidget* parent
   BuildToolbar();
   BuildMenus();
   setCentralWidget(BuildPages());
+  designBasis_->Follow({fields_.begin(), fields_.end()}, {cboSiteClass_, cboUseGroup_, cboS1_});
 
   auto* status = new QStatusBar(this);
   for (int i = 0; i < 2; ++i) {
@@ -335,6 +337,8 @@ QWidget* MainWindow::BuildPages() {
   picWallGraphic_ = new WallGraphic(session_, central);
   side->addLayout(views);
   side->addWidget(picWallGraphic_, 1);
+  designBasis_ = new DesignBasisPanel(session_, central);
+  side->addWidget(designBasis_);
   layout->addLayout(side);
 
   // Interactions of the pages.
@@ -434,6 +438,7 @@ void MainWindow::PaintTabs() {
     labels_[static_cast<size_t>(i)]->setText(QString::fromStdString(row[0]));
     subLabels_[static_cast<size_t>(i)]->setText(QString::fromStdString(row[2]));
     unitLabels_[static_cast<size_t>(i)]->setText(QString::fromStdString(row[1]));
+    fields_[static_cast<size_t>(i)]->setToolTip(QString::fromStdString(FieldToolTip(session_, i)));
   }
   windGrid_->LabelGridHeadings();
 }
@@ -479,6 +484,7 @@ void MainWindow::ShowProblem() {
   windGrid_->ShowCells();
   ShowCaption();
   picWallGraphic_->update();
+  if (designBasis_ != nullptr) designBasis_->Refresh();
   loading_ = false;
 }
 

@@ -21,6 +21,7 @@
 #include "design/design_results.h"
 #include "model/field_states.h"
 #include "model/session.h"
+#include "ui/design_basis_panel.h"
 #include "ui/numeric_edit.h"
 #include "ui/wall_picture.h"
 #include "ui/wind_load_grid.h"
@@ -57,6 +58,7 @@ class MainWindow : public QMainWindow {
   }
   QComboBox* siteClassList() const { return cboSiteClass_; }
   WallGraphic* wallGraphic() const { return picWallGraphic_; }
+  DesignBasisPanel* designBasis() const { return designBasis_; }
   QLabel* statusText(int element) const { return statusBar_.at(static_cast<size_t>(element)); }
   bool fieldChangeMark(int index) const { return changed_.at(static_cast<size_t>(index)); }
   const AnalysisResults& analysis() const { return analysis_; }
@@ -149,6 +151,7 @@ class MainWindow : public QMainWindow {
   QComboBox* cboParapetIp_ = nullptr;
   WindLoadGrid* windGrid_ = nullptr;
   WallGraphic* picWallGraphic_ = nullptr;
+  DesignBasisPanel* designBasis_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   QMenu* popup_ = nullptr;
   bool loading_ = false;  // suppresses edit handling while the problem is shown

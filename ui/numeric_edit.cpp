@@ -1,25 +1,11 @@
 #include "ui/numeric_edit.h"
 
 #include <QKeyEvent>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 namespace calvix::ui {
 
-namespace {
-const QRegularExpression& NumberInProgress() {
-  static const QRegularExpression pattern(QStringLiteral("^ *[-+]?[0-9,]*\\.?[0-9]*$"));
-  return pattern;
-}
-}  // namespace
-
 NumericEdit::NumericEdit(int index, QWidget* parent) : QLineEdit(parent), index_(index) {
-  setValidator(new QRegularExpressionValidator(NumberInProgress(), this));
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-}
-
-bool NumericEdit::IsNumberInProgress(const QString& text) {
-  return NumberInProgress().match(text).hasMatch();
 }
 
 void NumericEdit::focusInEvent(QFocusEvent* event) {

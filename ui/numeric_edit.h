@@ -1,7 +1,9 @@
-// The numeric entry field of the input pages: a line edit that shows the
-// field's text with its decimals, refuses characters that cannot belong to a
-// number, and tells its owner when it receives the focus, when Enter is
-// pressed and when it loses the focus.
+// The numeric entry field of the input pages and dialogs: a line edit that
+// shows the field's text with its decimals and tells its owner when it
+// receives the focus, when Enter is pressed and when it loses the focus. It
+// takes every character as typed; the owner refuses a text that is not a
+// plain number with a message when the field is left, so that nothing typed
+// is dropped or joined without a word.
 #pragma once
 
 #include <QLineEdit>
@@ -15,10 +17,6 @@ class NumericEdit : public QLineEdit {
   int index() const { return index_; }
   // Moves the focus on to the next control, as Tab does.
   void MoveOn() { focusNextPrevChild(true); }
-
-  // True when `text` can still become a number as it is typed: optional
-  // sign, digits with "," grouping, one decimal point and its digits.
-  static bool IsNumberInProgress(const QString& text);
 
  signals:
   void focusEntered(int index);

@@ -31,16 +31,15 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-const std::vector<float>* SpacingsOf(const DesignResults& design, DesignRun run, int part) {
+// The spacing of `bar` when the design offers it (a permitted bar with an
+// accepted spacing), else 0.
+float OfferedSpacing(const DesignResults& design, DesignRun run, int part, std::size_t bar) {
   const std::size_t p = PartIndex(part);
-  switch (run) {
-    case DesignRun::Strength:
-      return &design.strength.BarSpacing[p];
-    case DesignRun::Reinforced:
-      return &design.reinforced.BarSpacing[p];
-    default:
-      return nullptr;
-  }
+  if (run == DesignRun::Strength && design.strength.BarOffered(p, bar))
+    return design.strength.BarSpacing[p][bar];
+  if (run == DesignRun::Reinforced && design.reinforced.BarOffered(p, bar))
+    return design.reinforced.BarSpacing[p][bar];
+  return 0.0f;
 }
 
 }  // namespace
@@ -84,10 +83,9 @@ std::vector<RebarEntry> RebarEntries(const Problem& problem, const DesignResults
     }
     return entries;
   }
-  const std::vector<float>* spacings = SpacingsOf(design, run, part);
-  if (spacings == nullptr) return entries;
-  for (std::size_t bar = 0; bar < spacings->size(); ++bar) {
-    const float s = (*spacings)[bar];
+  // Bars above the size limit of the wall's thickness are not offered.
+  for (std::size_t bar = 0; bar < problem.units.BarTable.size(); ++bar) {
+    const float s = OfferedSpacing(design, run, part, bar);
     if (s > 0.0f)
       entries.push_back({BarSpacingText(problem, static_cast<int>(bar), s), static_cast<int>(bar)});
   }

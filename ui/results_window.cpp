@@ -111,13 +111,22 @@ void FillGrid(QTableWidget* grid, const ResultGrid& table) {
     heads << text;
   }
   grid->setHorizontalHeaderLabels(heads);
+  grid->clearSpans();
   for (int r = 0; r < static_cast<int>(table.rows.size()); ++r) {
     const auto& cells = table.rows[static_cast<std::size_t>(r)];
+    // A row with text in its second cell only is a note on the first cell's
+    // bar ("not permitted, IBC 2000 2107.2.4", "N/A"): it runs across the row.
+    const bool note =
+        cells.size() > 2 && std::all_of(cells.begin() + 2, cells.end(),
+                                        [](const std::string& cell) { return cell.empty(); });
     for (int c = 0; c < static_cast<int>(cells.size()) && c < grid->columnCount(); ++c) {
       auto* item = new QTableWidgetItem(Q(cells[static_cast<std::size_t>(c)]));
-      item->setTextAlignment((c == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+      const bool left = c == 0 || (note && c == 1);
+      item->setTextAlignment((left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
+      if (note && c == 1) item->setText(item->text().trimmed());
       grid->setItem(r, c, item);
     }
+    if (note) grid->setSpan(r, 1, 1, grid->columnCount() - 1);
   }
   SizeGrid(grid);
 }
@@ -238,8 +247,8 @@ ResultsWindow::ResultsWindow(QWidget* parent, Session& session, const AnalysisRe
   lblLoadComb_ = new QLabel("Load Combination:", detail);
   lblLoadComb_->setObjectName("lblLoadComb");
   auto* steel = new QHBoxLayout;
-  const bool english = session_.problem.units.UnitsType == 1;
-  const QString areaUnit = english ? "in.^2" : "mm\u00B2";
+  // The steel area unit as every table of the window writes it.
+  const QString areaUnit = Q(UnitText(session_.problem.units).Label(kArea));
   lblAsReqd_ = new QLabel(detail);
   lblAsReqd_->setObjectName("lblAsReqd");
   lblAsMin_ = new QLabel(detail);

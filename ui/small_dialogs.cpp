@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "analysis/seismic_loads.h"
+#include "model/field_display.h"
+#include "model/number_format.h"
 #include "ui/dialog_helpers.h"
 #include "ui/numeric_edit.h"
 
@@ -67,9 +69,19 @@ SiteCoefficientDialog::SiteCoefficientDialog(Platform& platform, EntryForm& entr
   // OK takes the field's value before the dialog closes.
   disconnect(ok, &QPushButton::clicked, this, &QDialog::accept);
   connect(ok, &QPushButton::clicked, this, [this] {
-    bool done = Guarded(platform_, "cmdFa Click", "Site Coefficient", [this] {
+    std::string text = field_->text().toStdString();
+    // A text that is not a plain number is refused; the dialog stays open.
+    if (text.find_first_not_of(" \t") != std::string::npos && !ParsePlainNumber(text)) {
+      platform_.Beep();
+      platform_.ShowInformation(NotANumberText("the site coefficient Fa", false, text),
+                                "Not a Number");
+      field_->setFocus(Qt::OtherFocusReason);
+      field_->selectAll();
+      return;
+    }
+    bool done = Guarded(platform_, "cmdFa Click", "Site Coefficient", [this, &text] {
       SiteCoefficientDialogModel model(entry_);
-      model.SetFieldText(field_->text().toStdString());
+      model.SetFieldText(text);
       model.Ok(entry_);
     });
     if (done) accept();

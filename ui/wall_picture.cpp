@@ -176,11 +176,7 @@ QStringList WallGraphic::PanelLabels() const {
        << QStringLiteral(" e") + text(kFloorEccentricityField);
   for (const auto& row : entry.Wind) {
     if (row[kWindType] != "W" && row[kWindType] != "H") continue;
-    list << QStringLiteral(" %1  %2  %3 - %4")
-                .arg(QString::fromStdString(row[kWindType]),
-                     QString::fromStdString(row[kWindMagnitude]),
-                     QString::fromStdString(row[kWindStart]),
-                     QString::fromStdString(row[kWindEnd]));
+    list << QStringLiteral(" ") + QString::fromStdString(WindRowLabel(row, session_.problem.units));
   }
   return list;
 }

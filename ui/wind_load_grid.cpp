@@ -98,6 +98,7 @@ void WindLoadGrid::ShowCells() {
         grid_->setItem(row, column, item);
       }
       item->setText(text);
+      item->setToolTip(QString::fromStdString(WindCellToolTip(session_.problem.units, column)));
     }
   }
 }
@@ -110,7 +111,7 @@ void WindLoadGrid::PlaceBox() {
 void WindLoadGrid::StartEdit(WindCell cell) {
   cell_ = cell;
   grid_->setCurrentCell(cell.row, cell.column);
-  box_->setText(QString::fromStdString(WindCellText(session_.problem.entry, cell)));
+  box_->setText(QString::fromStdString(WindEditText(session_.problem.entry, cell)));
   box_->setAlignment(cell.column == 1 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
   PlaceBox();
   editing_ = true;
@@ -136,7 +137,10 @@ bool WindLoadGrid::CommitEdit() {
     emit cellCommitted();
     return true;
   }
-  box_->clear();
+  // A refused value puts back the value it replaced; the edit stays on the
+  // cell so that the engineer can type again.
+  box_->setText(QString::fromStdString(WindEditText(session_.problem.entry, cell_)));
+  box_->selectAll();
   box_->setFocus(Qt::OtherFocusReason);
   return false;
 }
@@ -201,11 +205,7 @@ bool WindLoadGrid::HandleBoxKey(QKeyEvent* event) {
   }
   QString typed = event->text();
   if (typed.isEmpty() || typed.at(0).unicode() < 32) return false;
-  QString remaining = box_->text();
-  if (box_->hasSelectedText())
-    remaining.remove(box_->selectionStart(), box_->selectedText().size());
-  WindKeyResult result =
-      FilterWindKey(cell_.column, typed.at(0).unicode(), remaining.toStdString());
+  WindKeyResult result = FilterWindKey(cell_.column, typed.at(0).unicode());
   switch (result.action) {
     case WindKeyResult::Action::Insert:
       return false;

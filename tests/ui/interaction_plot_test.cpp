@@ -144,6 +144,10 @@ TEST(InteractionPlotTest, LabelsOfTheParapetAndChoosingAnotherBar) {
   EXPECT_EQ(labels[1], (std::pair<std::string, std::string>{"Parapet Thick.", "8.00 in"}));
   EXPECT_EQ(labels[6].first, "Load Comb.");
   EXPECT_EQ(labels[7].second, entries[0].text);
+  // The area values carry their unit, their captions none.
+  EXPECT_EQ(labels[8].first, "Furnished As");
+  EXPECT_EQ(labels[8].second.substr(labels[8].second.size() - 5), " in^2");
+  EXPECT_EQ(labels[9].first, "Minimum As");
 
   window.RebarList()->setCurrentIndex(1);
   EXPECT_EQ(window.Data().bar, entries[1].row);

@@ -86,6 +86,11 @@ int main(int argc, char** argv) {
   Save(&window, dir, prefix + "main-masonry");
   window.SelectTab(3);
   Save(&window, dir, prefix + "main-materials");
+  // The small wall picture with its load labels, beside the design basis box.
+  window.SelectTab(1);
+  window.wallGraphic()->SetView(calvix::ui::WallView::Loads);
+  Save(&window, dir, prefix + "main-wall-loads");
+  window.wallGraphic()->SetView(calvix::ui::WallView::Dimensions);
 
   // The dialogs, on a copy of the problem so that nothing changes.
   calvix::Session& session = window.session();
