@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "analysis/load_combinations.h"
-#include "files/settings.h"
 #include "model/errors.h"
 #include "model/field_display.h"
 #include "model/number_format.h"
@@ -172,8 +171,6 @@ bool DesignCriteriaDialogModel::Ok(Session& session) {
   entry.UseAxialMcr = axialMcr_;
   problem.Designed = false;
   problem.DataChanged = true;
-  SettingsFile(session.folder.Settings())
-      .Write("Design Criteria", "ShowDesignCriteria", showAtStart_ ? "True" : "False");
   return true;
 }
 

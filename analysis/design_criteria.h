@@ -81,8 +81,9 @@ class DesignCriteriaDialogModel {
   void SetPercentFixedText(std::string text) { percentText_ = std::move(text); }
 
   // OK: writes the identification, the criteria, the support with its fixity,
-  // "Use Mcr" and the start-up option into the problem, marks it changed and
-  // not designed, and keeps the start-up option in the settings file. A
+  // "Use Mcr" and the start-up option into the problem and marks it changed
+  // and not designed (the dialog keeps the start-up option in the settings
+  // file, WriteShowDesignCriteria). A
   // partially fixed base needs a whole percentage 0-100 in the percent field
   // (an empty field counts as 0); another value is refused with the
   // "Out of Range" message and the dialog stays open (false).

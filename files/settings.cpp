@@ -275,6 +275,10 @@ bool ReadShowDesignCriteria(const SettingsFile& settings) {
   return EqualsIgnoringAsciiCase(settings.Read("Design Criteria", "ShowDesignCriteria"), "True");
 }
 
+void WriteShowDesignCriteria(SettingsFile& settings, bool show) {
+  settings.Write("Design Criteria", "ShowDesignCriteria", show ? "True" : "False");
+}
+
 std::string ReadFontName(const SettingsFile& settings) {
   std::string name = settings.Read("Font Data", "FontName");
   if (name.empty()) name = kDefaultFontName;

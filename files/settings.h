@@ -68,6 +68,9 @@ float ReadMaxShell(const SettingsFile& settings);
 // "Design Criteria" / "ShowDesignCriteria": true exactly when the value is
 // "True" in any letter case.
 bool ReadShowDesignCriteria(const SettingsFile& settings);
+// Keeps whether the design criteria open with each new problem ("True" or
+// "False").
+void WriteShowDesignCriteria(SettingsFile& settings, bool show);
 // "Font Data" / "FontName": the printer font name; "Courier New" when empty.
 std::string ReadFontName(const SettingsFile& settings);
 // "Font Data" / "FontSize": a finite positive number; otherwise 12.

@@ -191,11 +191,9 @@ TEST(DesignCriteriaTest, OkWritesTheCriteriaFlagsAndTheSetting) {
   EXPECT_TRUE(s.problem().ShowDesignCriteria);
   EXPECT_TRUE(s.problem().DataChanged);
   EXPECT_FALSE(s.problem().Designed);
-  SettingsFile settings(s.session.folder.Settings());
-  EXPECT_EQ(settings.Read("Design Criteria", "ShowDesignCriteria"), "True");
   m.SetShowAtStart(false);
   ASSERT_TRUE(m.Ok(s.session));
-  EXPECT_EQ(settings.Read("Design Criteria", "ShowDesignCriteria"), "False");
+  EXPECT_FALSE(s.problem().ShowDesignCriteria);
 }
 
 TEST(DesignCriteriaTest, QuotesAreRemovedWithOneMessagePerFocusLoss) {

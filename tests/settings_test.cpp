@@ -164,6 +164,16 @@ TEST_F(SettingsFileTest, WriteAppendsNewSection) {
   EXPECT_EQ(settings.Read("Units System", "UnitsType"), "2");
 }
 
+TEST_F(SettingsFileTest, ShowDesignCriteriaIsWrittenAsItIsRead) {
+  SettingsFile settings(file_);
+  WriteShowDesignCriteria(settings, true);
+  EXPECT_EQ(settings.Read("Design Criteria", "ShowDesignCriteria"), "True");
+  EXPECT_TRUE(ReadShowDesignCriteria(settings));
+  WriteShowDesignCriteria(settings, false);
+  EXPECT_EQ(settings.Read("Design Criteria", "ShowDesignCriteria"), "False");
+  EXPECT_FALSE(ReadShowDesignCriteria(settings));
+}
+
 TEST(SettingsFile, WriteCreatesMissingFile) {
   TempFolder folder;
   const fs::path file = folder / "Calvix.ini";

@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "files/settings.h"
 #include "ui/dialog_helpers.h"
 
 namespace calvix::ui {
@@ -304,6 +305,10 @@ void DesignCriteriaDialog::Ok() {
     for (int i = 0; i < 3; ++i) model_.SetGeneralText(i, general_[i]->text().toStdString());
     model_.SetPercentFixedText(percentFixed_->text().toStdString());
     done = model_.Ok(session_);
+    if (done) {
+      SettingsFile settings(session_.folder.Settings());
+      WriteShowDesignCriteria(settings, model_.ShowAtStart());
+    }
   });
   if (done) accept();
 }

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 
 #include "analysis/load_combinations.h"
+#include "files/settings.h"
 #include "model/entry_fields.h"
 #include "model/material_data.h"
 #include "ui/load_combination_dialog.h"
@@ -38,6 +39,10 @@ TEST_F(MainWindowTest, PartiallyFixedBaseStoresThePercentTyped) {
   EXPECT_EQ(entry().SupportType, "Partially Fixed");
   EXPECT_EQ(entry().PercentFixed, 37);
   EXPECT_TRUE(session().problem.DataChanged);
+  // OK keeps the start-up option in the settings file.
+  const SettingsFile settings(session().folder.Settings());
+  EXPECT_EQ(ReadShowDesignCriteria(settings), session().problem.ShowDesignCriteria);
+  EXPECT_FALSE(settings.Read("Design Criteria", "ShowDesignCriteria").empty());
 }
 
 TEST_F(MainWindowTest, LoadCombinationOkWithNothingTickedTicksAllAndStaysOpen) {
