@@ -4,7 +4,6 @@
 #include <cstddef>
 
 #include "analysis/wall_part.h"
-#include "design/section_properties.h"
 
 namespace calvix {
 
@@ -32,10 +31,11 @@ std::vector<double> MomentAreaDeflection(std::span<const double> moments, double
 }
 
 double GrossFlexuralStiffness(const Problem& problem, int part) {
-  const float t = WallDepths(problem, part).t;
-  const float strip = problem.working.StripWidth;
-  // The whole strip acts as a solid section: b' = bEff = StripWidth.
-  const double inertia = GrossInertia(problem, strip, strip, t);
+  const double t = ActualThickness(problem, part);
+  const double t3 = t * t * t;
+  // The whole strip acts as a solid section: Ig = b·t³/12.
+  const auto inertia =
+      static_cast<float>(static_cast<double>(problem.working.StripWidth) * t3 / 12.0);
   return static_cast<double>(problem.working.Em) * 1000.0 * inertia;
 }
 

@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+#include "model/problem.h"
+
 namespace calvix {
 
 inline constexpr int kMainWall = 1;
@@ -16,6 +18,14 @@ inline constexpr std::size_t kWallPartCount = 2;
 // other than kParapet is taken as the main wall).
 constexpr std::size_t PartIndex(int part) {
   return part == kParapet ? 1 : 0;
+}
+
+// Actual thickness of a wall part (in): its nominal thickness less
+// NominalMinusActual, in single precision as every design uses it.
+inline float ActualThickness(const Problem& problem, int part) {
+  const WorkingForm& w = problem.working;
+  const double nominal = part == kParapet ? w.ParapetThickness : w.WallThickness;
+  return static_cast<float>(nominal - static_cast<double>(w.NominalMinusActual));
 }
 
 }  // namespace calvix

@@ -28,11 +28,10 @@ CrackedCapacity FailedSection() {
 
 WallDepthsResult WallDepths(const Problem& problem, int part) {
   const WorkingForm& w = problem.working;
-  const double nominal = IsParapet(part) ? w.ParapetThickness : w.WallThickness;
   const double c = IsParapet(part) ? w.ParapetSteelDepth : w.WallSteelDepth;
 
   WallDepthsResult result;
-  result.t = static_cast<float>(nominal - static_cast<double>(w.NominalMinusActual));
+  result.t = ActualThickness(problem, part);
   const double t = result.t;
   // Two layers: the entered depth is the cover of each layer from its face.
   result.d = static_cast<float>(w.TwoLayers ? t - c : c);
