@@ -98,7 +98,8 @@ int RunOpen(const Options& options, const fs::path& folder) {
   if (!opened) status = kExitUsage;
   if (opened && !options.saveOut.empty()) {
     console.SetFileToSave(options.saveOut);
-    if (!calvix::SaveFile(session)) status = kExitUsage;
+    // Always to the file named by --save, never over the file just opened.
+    if (!calvix::SaveFileAs(session)) status = kExitUsage;
   }
   auto document = calvix::ProblemDocument(session, console.messages(), converted);
   if (!WriteJson(document, options.jsonOut)) status = kExitUsage;

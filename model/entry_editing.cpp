@@ -116,8 +116,4 @@ int PageTabs(int currentTab, int keyCode) {
   return currentTab;
 }
 
-bool ConfirmExit(Platform& platform) {
-  return platform.AskYesNo("Are you sure you want to exit Calvix?", "Exit Program...");
-}
-
 }  // namespace calvix

@@ -83,7 +83,4 @@ int PageTabs(int currentTab, int keyCode);
 // The status bar hint that goes with it.
 inline constexpr const char* kPageKeyHint = "Page Down : Next Page   |   Page Up : Previous Page";
 
-// File > Exit and closing the main window: true when the engineer confirms.
-bool ConfirmExit(Platform& platform);
-
 }  // namespace calvix

@@ -218,17 +218,5 @@ TEST(EntryEditingTest, PageKeysStepThroughTheTabsAndWrap) {
   EXPECT_EQ(std::string(kPageKeyHint), "Page Down : Next Page   |   Page Up : Previous Page");
 }
 
-TEST(EntryEditingTest, ExitAsksFirst) {
-  StartedSession s;
-  s.platform.answers = {MessageAnswer::No, MessageAnswer::Yes};
-  EXPECT_FALSE(ConfirmExit(s.platform));
-  EXPECT_TRUE(ConfirmExit(s.platform));
-  ASSERT_EQ(s.platform.messages.size(), 2u);
-  EXPECT_EQ(s.platform.messages[0].text, "Are you sure you want to exit Calvix?");
-  EXPECT_EQ(s.platform.messages[0].title, "Exit Program...");
-  EXPECT_EQ(s.platform.messages[0].icon, MessageIcon::Question);
-  EXPECT_EQ(s.platform.messages[0].buttons, MessageButtons::YesNo);
-}
-
 }  // namespace
 }  // namespace calvix

@@ -25,6 +25,7 @@
 #include "files/window_place.h"
 #include "model/convert_input.h"
 #include "model/entry_editing.h"
+#include "model/entry_fields.h"
 #include "model/errors.h"
 #include "reports/results_file.h"
 #include "ui/design_criteria_dialog.h"
@@ -65,7 +66,8 @@ MainWindow::MainWindow(Platform& platform, ProgramFolder folder, QWidget* parent
     : QMainWindow(parent), session_(platform, std::move(folder)) {
   InitResources();
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QStringLiteral("Calvix"));
+  setWindowTitle(QStringLiteral("Calvix[*]"));
+  history_ = new ProblemHistory(session_, this);
   BuildToolbar();
   BuildMenus();
   setCentralWidget(BuildPages());
@@ -146,25 +148,8 @@ void MainWindow::BuildMenus() {
     connect(action, &QAction::triggered, this, command);
     return action;
   };
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("mnuFile"));
-  add(file, "&New", "mnuFileItem0", [this] { FileNew(); });
-  add(file, "&Open...", "mnuFileItem1", [this] { FileOpen(); });
-  add(file, "&Save...", "mnuFileItem2", [this] { FileSave(); });
-  file->addSeparator();
-  add(file, "&Print...", "mnuFileItem4", [this] { FilePrint(); });
-  file->addSeparator();
-  add(file, "E&xit", "mnuFileItem6", [this] { close(); });
-
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("mnuEdit"));
-  add(edit, "&Design Criteria...", "mnuEditItem0", [this] { EditDesignCriteria(); });
-  add(edit, "Load &Combinations...", "mnuEditItem1", [this] { EditLoadCombinations(); });
-  edit->addSeparator();
-  add(edit, "&Wall Data", "mnuEditItem3", [this] { SelectTab(0); });
-  add(edit, "&Loads", "mnuEditItem4", [this] { SelectTab(1); });
-  add(edit, "M&asonry Data", "mnuEditItem5", [this] { SelectTab(2); });
-  add(edit, "&Materials", "mnuEditItem6", [this] { SelectTab(3); });
+  BuildFileMenu();
+  BuildEditMenu();
 
   QMenu* solve = menuBar()->addMenu(QStringLiteral("&Solve"));
   solve->setObjectName(QStringLiteral("mnuSolve"));
@@ -189,7 +174,7 @@ void MainWindow::BuildMenus() {
   popup_->setObjectName(QStringLiteral("mnuPopUp"));
   add(popup_, "New Problem", "mnuPopUpItem0", [this] { FileNew(); });
   add(popup_, "Open...", "mnuPopUpItem1", [this] { FileOpen(); });
-  add(popup_, "Save...", "mnuPopUpItem2", [this] { FileSave(); });
+  add(popup_, "Save", "mnuPopUpItem2", [this] { FileSave(); });
   popup_->addSeparator();
   add(popup_, "Design Criteria...", "mnuPopUpItem4", [this] { EditDesignCriteria(); });
   add(popup_, "Load Combinations", "mnuPopUpItem5", [this] { EditLoadCombinations(); });
@@ -209,6 +194,7 @@ void MainWindow::AddFieldRows(QWidget* page, QGridLayout* grid, int first, int l
     edit->setProperty("index", index);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-99,999.000")) + 14);
     fields_[static_cast<size_t>(index)] = edit;
+    edit->installEventFilter(this);
     labels_[static_cast<size_t>(index)] = label;
     subLabels_[static_cast<size_t>(index)] = subLabel;
     unitLabels_[static_cast<size_t>(index)] = unit;
@@ -355,11 +341,15 @@ QWidget* MainWindow::BuildPages() {
     if (!on || loading_) return;
     Guard("Grout Spacing Click", [this] {
       if (!ChooseGroutSpacing(session_, 0)) ShowProblem();
+      RecordEdit(QStringLiteral("Grout Spacing"));
     });
   });
   connect(groutSpacing_[1], &QRadioButton::toggled, this, [this](bool on) {
     if (!on || loading_) return;
-    Guard("Grout Spacing Click", [this] { ChooseGroutSpacing(session_, 1); });
+    Guard("Grout Spacing Click", [this] {
+      ChooseGroutSpacing(session_, 1);
+      RecordEdit(QStringLiteral("Grout Spacing"));
+    });
   });
   for (int i = 0; i < 2; ++i) {
     connect(reinfLayers_[i], &QRadioButton::toggled, this, [this, i](bool on) {
@@ -367,6 +357,7 @@ QWidget* MainWindow::BuildPages() {
       Guard("Reinf Layers Click", [this, i] {
         ChooseReinforcementLayers(session_, i);
         picWallGraphic_->update();
+        RecordEdit(QStringLiteral("Reinf. Layers"));
       });
     });
   }
@@ -378,21 +369,32 @@ QWidget* MainWindow::BuildPages() {
         SiteCoefficientDialog dialog(session_.platform, session_.problem.entry, this);
         if (dialog.exec() == QDialog::Accepted) MarkInputChanged(session_.problem);
       }
+      RecordEdit(QStringLiteral("Site Class"));
     });
   });
   connect(cboUseGroup_, &QComboBox::activated, this, [this](int) {
-    Guard("Use Group Click",
-          [this] { ChooseUseGroup(session_, cboUseGroup_->currentText().toStdString()); });
+    Guard("Use Group Click", [this] {
+      ChooseUseGroup(session_, cboUseGroup_->currentText().toStdString());
+      RecordEdit(QStringLiteral("Seismic Use Group"));
+    });
   });
   connect(cboS1_, &QComboBox::activated, this, [this](int) {
-    Guard("S1 Click", [this] { ChooseS1Class(session_, cboS1_->currentText().toStdString()); });
+    Guard("S1 Click", [this] {
+      ChooseS1Class(session_, cboS1_->currentText().toStdString());
+      RecordEdit(QStringLiteral("S1"));
+    });
   });
   connect(cboParapetIp_, &QComboBox::activated, this, [this](int) {
-    Guard("Parapet Ip Click",
-          [this] { ChooseParapetIp(session_, cboParapetIp_->currentText().toStdString()); });
+    Guard("Parapet Ip Click", [this] {
+      ChooseParapetIp(session_, cboParapetIp_->currentText().toStdString());
+      RecordEdit(QStringLiteral("Parapet Importance Factor"));
+    });
   });
   connect(windGrid_, &WindLoadGrid::leaveGrid, this, [this] { cboSiteClass_->setFocus(); });
-  connect(windGrid_, &WindLoadGrid::cellCommitted, this, [this] { picWallGraphic_->update(); });
+  connect(windGrid_, &WindLoadGrid::cellCommitted, this, [this] {
+    picWallGraphic_->update();
+    RecordEdit(QStringLiteral("Wind Load"));
+  });
   return central;
 }
 
@@ -414,6 +416,8 @@ bool MainWindow::StartUp() {
     RestoreWindowPlace();
     session_.problem.DataChanged = false;
     session_.problem.Designed = false;
+    history_->Reset(true);
+    ShowCaption();
     ok = true;
   });
   started_ = ok;
@@ -424,6 +428,8 @@ void MainWindow::ShowDesignCriteriaAtStart() {
   if (started_ && session_.problem.ShowDesignCriteria) {
     EditDesignCriteria();
     session_.problem.DataChanged = false;
+    history_->Reset(true);
+    ShowCaption();
   }
 }
 
@@ -483,7 +489,9 @@ void MainWindow::ShowProblem() {
 }
 
 void MainWindow::ShowCaption() {
-  setWindowTitle(QString::fromStdString(session_.window.Caption));
+  // "[*]" is where the title shows the mark of a problem with unsaved changes.
+  setWindowTitle(QString::fromStdString(session_.window.Caption) + QStringLiteral("[*]"));
+  setWindowModified(session_.problem.DataChanged);
   statusBar_[0]->setText(QString::fromStdString(session_.window.ProjectStatus));
 }
 
@@ -511,6 +519,7 @@ void MainWindow::FieldEdited(int index, const QString& text) {
     changed_[static_cast<size_t>(index)] = true;
     auto states = EditFieldText(session_, index, text.toStdString());
     if (states) ApplyStates(*states);
+    setWindowModified(session_.problem.DataChanged);
   });
 }
 
@@ -527,10 +536,21 @@ void MainWindow::FieldLeft(int index) {
     } else {
       ShowProblem();
     }
+    RecordEdit(QString::fromStdString(EntryFieldName(index)));
   });
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Undo and redo keys in an entry field undo the problem's edits, not the
+  // field's typing: the field does not claim them, so the Edit menu gets them.
+  if (event->type() == QEvent::ShortcutOverride && qobject_cast<NumericEdit*>(watched)) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+        key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+      event->ignore();
+      return true;
+    }
+  }
   // Enter in a list moves on to the next control, as Tab does.
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
@@ -555,40 +575,6 @@ void MainWindow::SelectTab(int tab) {
 // ---------------------------------------------------------------------------
 // Commands
 
-void MainWindow::FileNew() {
-  Guard("Menu File Item", [this] {
-    if (!NewProblem(session_)) return;
-    changed_.fill(false);
-    windGrid_->FormatWindGrid();
-    UpdateFieldsAndShow();
-    // Criteria chosen there belong to the new problem and count as a change.
-    if (session_.problem.ShowDesignCriteria) EditDesignCriteria();
-  });
-}
-
-void MainWindow::FileOpen() {
-  Guard("Menu File Item", [this] {
-    if (!OpenFile(session_)) return;
-    PaintTabs();
-    windGrid_->FormatWindGrid();
-    UpdateFieldsAndShow();
-    changed_.fill(false);
-  });
-}
-
-void MainWindow::FileSave() {
-  Guard("Menu File Item", [this] {
-    // A field still being edited is taken first.
-    if (auto* edit = qobject_cast<NumericEdit*>(QApplication::focusWidget()))
-      FieldLeft(edit->index());
-    if (windGrid_->editing() && !windGrid_->CommitEdit()) return;
-    if (SaveFile(session_)) {
-      changed_.fill(false);
-      ShowCaption();
-    }
-  });
-}
-
 void MainWindow::FilePrint() {
   Guard("Menu File Item", [this] {
     if (printResults) {
@@ -607,6 +593,7 @@ void MainWindow::EditDesignCriteria() {
     dialog.exec();
     ApplyStates(AfterDesignCriteria(session_));
     DoRPanelLabels();
+    RecordEdit(QStringLiteral("Design Criteria"));
   });
 }
 
@@ -614,6 +601,7 @@ void MainWindow::EditLoadCombinations() {
   Guard("Menu Edit Item", [this] {
     LoadCombinationDialog dialog(session_, this);
     dialog.exec();
+    RecordEdit(QStringLiteral("Load Combinations"));
   });
 }
 
@@ -663,19 +651,7 @@ void MainWindow::OptionsMasonryData() {
     if (dialog.exec() == QDialog::Accepted) chosen = dialog.userMasonryData();
     AfterMasonryDataDialog(session_, chosen);
     ShowProblem();
-  });
-}
-
-void MainWindow::OptionsUnits() {
-  Guard("Menu Options Item", [this] {
-    UnitsDialog dialog(session_.problem.units.UnitsType, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    if (UnitsDialogOk(session_, dialog.selected())) {
-      PaintTabs();
-      windGrid_->FormatWindGrid();
-      UpdateFieldsAndShow();
-      changed_.fill(false);
-    }
+    RecordEdit(QStringLiteral("Masonry Data"));
   });
 }
 
@@ -702,17 +678,6 @@ void MainWindow::HelpAbout() {
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   popup_->exec(event->globalPos());
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-  bool confirmed = false;
-  Guard("Form Unload", [this, &confirmed] { confirmed = ConfirmExit(session_.platform); });
-  if (!confirmed) {
-    event->ignore();
-    return;
-  }
-  KeepWindowPlace();
-  event->accept();
 }
 
 void MainWindow::RestoreWindowPlace() {

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <array>
+#include <filesystem>
 #include <functional>
 
 #include "analysis/load_analysis.h"
@@ -22,6 +23,7 @@
 #include "model/field_states.h"
 #include "model/session.h"
 #include "ui/numeric_edit.h"
+#include "ui/undo_commands.h"
 #include "ui/wall_picture.h"
 #include "ui/wind_load_grid.h"
 
@@ -61,12 +63,20 @@ class MainWindow : public QMainWindow {
   bool fieldChangeMark(int index) const { return changed_.at(static_cast<size_t>(index)); }
   const AnalysisResults& analysis() const { return analysis_; }
   const DesignResults& design() const { return design_; }
+  ProblemHistory* history() const { return history_; }
+  QMenu* recentFilesMenu() const { return recentMenu_; }
 
   // Commands of the menus, the pop-up menu and the toolbar.
   void FileNew();
   void FileOpen();
   void FileSave();
+  void FileSaveAs();
+  // Opens `path` after the save question (recent files, the command line).
+  bool OpenPath(const std::filesystem::path& path);
   void FilePrint();
+  void EditUndo();
+  void EditRedo();
+  void EditUndoHistory();
   void EditDesignCriteria();
   void EditLoadCombinations();
   void SelectTab(int tab);
@@ -112,6 +122,9 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  void BuildFileMenu();
+  void BuildEditMenu();
+  void FillRecentFilesMenu();
   void BuildToolbar();
   QWidget* BuildPages();
   void AddFieldRows(QWidget* page, QGridLayout* grid, int first, int last, int row = 0);
@@ -121,6 +134,18 @@ class MainWindow : public QMainWindow {
   void ApplyStates(const FieldStates& states);
   void Solve(bool reinforced);
   void ShowCaption();
+  // --- Unsaved changes and the undo history (main_window_files.cpp) --------
+  // Takes a field or wind cell still being edited, as leaving it would.
+  // False when the wind cell's value was refused.
+  bool CommitPendingEdit();
+  // After an accepted edit: records it in the history and marks the title.
+  void RecordEdit(const QString& what);
+  // After New, Open or a change of unit system: shows the new problem and
+  // starts its history; `saved`: the problem is its file's.
+  void AfterProblemReplaced(bool saved);
+  // Keeps the problem's file at the head of the recent files.
+  void RememberProjectFile();
+  // ---------------------------------------------------------------------------
   void KeepWindowPlace();
   void RestoreWindowPlace();
   // Runs `action` and reports an unexpected failure with `routine` and the
@@ -151,6 +176,8 @@ class MainWindow : public QMainWindow {
   WallGraphic* picWallGraphic_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   QMenu* popup_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  ProblemHistory* history_ = nullptr;
   bool loading_ = false;  // suppresses edit handling while the problem is shown
   bool started_ = false;
 };

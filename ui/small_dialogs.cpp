@@ -91,8 +91,20 @@ UnitsDialog::UnitsDialog(int16_t currentUnitsType, QWidget* parent) : QDialog(pa
   int element = currentUnitsType >= 1 && currentUnitsType <= 3 ? currentUnitsType - 1 : 0;
   options_[static_cast<size_t>(element)]->setChecked(true);
   layout->addWidget(frame);
+  auto* problem = new QGroupBox(QStringLiteral("The Open Problem:"), this);
+  auto changes = AddOptionFrame(
+      problem, {"&Convert it to the new units", "Start a &new problem from the default data"},
+      QStringLiteral("optUnitChange"));
+  changeOptions_ = {changes[0], changes[1]};
+  changeOptions_[0]->setChecked(true);
+  layout->addWidget(problem);
   AddOkCancel(this, layout, QStringLiteral("cmdUnits"));
+  options_[static_cast<size_t>(element)]->setFocus();
   CentreOnScreen(this);
+}
+
+UnitChange UnitsDialog::change() const {
+  return changeOptions_[1]->isChecked() ? UnitChange::NewProblem : UnitChange::ConvertProblem;
 }
 
 int16_t UnitsDialog::selected() const {

@@ -26,6 +26,9 @@ class ScriptedPlatform : public calvix::Platform {
   explicit ScriptedPlatform(std::filesystem::path file) : file_(std::move(file)) {}
   calvix::MessageAnswer ShowMessage(const calvix::Message& message) override {
     std::fprintf(stderr, "message: %s: %s\n", message.title.c_str(), message.text.c_str());
+    if (message.buttons == calvix::MessageButtons::SaveDiscardCancel) {
+      return calvix::MessageAnswer::Discard;
+    }
     return message.buttons == calvix::MessageButtons::YesNo ? calvix::MessageAnswer::Yes
                                                             : calvix::MessageAnswer::Ok;
   }
