@@ -14,6 +14,7 @@
 #include "files/project_file.h"
 #include "model/convert_input.h"
 #include "model/errors.h"
+#include "model/program_version.h"
 #include "reports/method_reports.h"
 #include "reports/results_file.h"
 
@@ -174,6 +175,10 @@ int RunSolve(const Options& options, const fs::path& folder) {
 
 int main(int argc, char** argv) {
   CLI::App app{"Calvix: analysis and design of a masonry wall under out-of-plane loads"};
+  app.set_version_flag(
+      "--version",
+      "calvix-cli " + calvix::ProgramVersion() + " (built " + calvix::BuildDate() + ")",
+      "Show the version and build date, then exit");
   app.require_subcommand(1);
   Options options;
 

@@ -51,7 +51,8 @@ FieldLeaveOutcome LeaveChangedField(Session& session, int field, double valueAtF
 }
 
 std::string PartialGroutingRefusalText() {
-  return std::string("Sorry, Partially grouted spacing cannot be selected for Two Wythe Brick walls.") +
+  return std::string(
+             "Sorry, Partially grouted spacing cannot be selected for Two Wythe Brick walls.") +
          "\r" + "Please change the Wall Material to Hollow Core Masonry or Hollow Core Clay " +
          "\r" + "to use partially grouted spacing.";
 }
@@ -110,9 +111,9 @@ void AfterMasonryDataDialog(Session& session, std::optional<bool> userMasonryDat
   if (!entry.UserMasonryData) UpDateMasonry(session);
 }
 
-int PageTabs(int currentTab, int keyCode) {
-  if (keyCode == kPageDownKey) return (currentTab + 1) % kInputTabCount;
-  if (keyCode == kPageUpKey) return (currentTab + kInputTabCount - 1) % kInputTabCount;
+int PageTabs(int currentTab, int keyCode, int count) {
+  if (keyCode == kPageDownKey) return (currentTab + 1) % count;
+  if (keyCode == kPageUpKey) return (currentTab + count - 1) % count;
   return currentTab;
 }
 

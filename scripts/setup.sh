@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Calvix (run as root), builds it, and then
 # either runs the program's main job or the whole test suite.
-#   bash scripts/setup.sh run    # build, then start the desktop program (or, without a
-#                                # display, solve a shipped example wall with calvix-cli)
+#   bash scripts/setup.sh run [FILE.cxl]
+#                                # build, install the desktop entry and the .cxl file
+#                                # type, then start the desktop program on FILE (or,
+#                                # without a display, solve a shipped example wall
+#                                # with calvix-cli)
 #   bash scripts/setup.sh test   # build, then run every test, then build and
 #                                # run every test again with AddressSanitizer
 #                                # and UndefinedBehaviorSanitizer (build-asan/)
@@ -10,6 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 job="${1:-}"
+shift || true
 case "$job" in
   run|test) ;;
   *) echo "usage: bash scripts/setup.sh run|test" >&2; exit 2 ;;
@@ -18,7 +22,8 @@ esac
 packages=(build-essential cmake libgtest-dev libgmock-dev nlohmann-json3-dev libcli11-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   clang libclang-rt-14-dev libbenchmark-dev hyperfine
-  groff poppler-utils xvfb xauth fonts-dejavu-core)
+  groff poppler-utils xvfb xauth fonts-dejavu-core
+  shared-mime-info desktop-file-utils qt6-pdf-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -33,10 +38,24 @@ build_dir="${CALVIX_BUILD_DIR:-build}"
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build_dir" -j "$(nproc)"
 
+# The desktop entry and the project-file type, so that a file manager opens
+# *.cxl files with this build of Calvix.
+install_desktop_entry() {
+  local program icon apps=/usr/share/applications mime=/usr/share/mime
+  program="$(realpath "$build_dir/bin/calvix")"
+  icon="$(realpath ui/icons/wall-graphic.svg)"
+  mkdir -p "$apps" "$mime/packages"
+  sed -e "s|@CALVIX@|$program|" -e "s|@ICON@|$icon|" desktop/calvix.desktop.in >"$apps/calvix.desktop"
+  install -m 644 desktop/calvix-mime.xml "$mime/packages/calvix.xml"
+  update-mime-database "$mime"
+  update-desktop-database "$apps"
+}
+
 case "$job" in
   run)
+    install_desktop_entry
     if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
-      exec "$build_dir/bin/calvix"
+      exec "$build_dir/bin/calvix" "$@"
     fi
     echo "No display: solving examples/cmu-bearing-wall.cxl with calvix-cli instead." >&2
     "$build_dir/bin/calvix-cli" solve examples/cmu-bearing-wall.cxl --json -

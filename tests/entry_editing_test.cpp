@@ -215,6 +215,10 @@ TEST(EntryEditingTest, PageKeysStepThroughTheTabsAndWrap) {
   EXPECT_EQ(PageTabs(0, kPageUpKey), 3);
   EXPECT_EQ(PageTabs(2, kPageUpKey), 1);
   EXPECT_EQ(PageTabs(2, 13), 2);
+  // The window's five pages, the two load pages included.
+  EXPECT_EQ(PageTabs(3, kPageDownKey, kInputPageCount), 4);
+  EXPECT_EQ(PageTabs(4, kPageDownKey, kInputPageCount), 0);
+  EXPECT_EQ(PageTabs(0, kPageUpKey, kInputPageCount), 4);
   EXPECT_EQ(std::string(kPageKeyHint), "Page Down : Next Page   |   Page Up : Previous Page");
 }
 

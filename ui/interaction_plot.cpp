@@ -533,6 +533,9 @@ PMPlotWindow::PMPlotWindow(QWidget* parent, Session& session, const AnalysisResu
   print->setObjectName("PrintButton");
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
+  // Enter closes the window; printing takes a click or Alt+P.
+  print->setAutoDefault(false);
+  ok->setDefault(true);
   side->addWidget(print);
   side->addWidget(ok);
   layout->addLayout(side);
@@ -593,6 +596,7 @@ bool PMPlotWindow::PrintOn(QPrinter& printer) {
 
 void PMPlotWindow::PrintClicked() {
   QPrinter printer(QPrinter::HighResolution);
+  SetSettingsPaper(printer, session_);
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle("Print Interaction Diagram");
   if (dialog.exec() != QDialog::Accepted) return;

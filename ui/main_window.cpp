@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "analysis/design_criteria.h"
 #include "analysis/validation.h"
@@ -153,8 +154,12 @@ void MainWindow::BuildMenus() {
 
   QMenu* solve = menuBar()->addMenu(QStringLiteral("&Solve"));
   solve->setObjectName(QStringLiteral("mnuSolve"));
-  add(solve, "&Reinforced Wall", "mnuSolveItem0", [this] { SolveReinforced(); });
-  add(solve, "&Unreinforced Wall", "mnuSolveItem1", [this] { SolveUnreinforced(); });
+  add(solve, "&Reinforced Wall", "mnuSolveItem0", [this] {
+    SolveReinforced();
+  })->setShortcut(QKeySequence(Qt::Key_F5));
+  add(solve, "&Unreinforced Wall", "mnuSolveItem1", [this] {
+    SolveUnreinforced();
+  })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
   solve->addSeparator();
   add(solve, "&Graphic Plot", "mnuSolveItem3", [this] { SolveGraphicPlot(); });
 
@@ -167,7 +172,9 @@ void MainWindow::BuildMenus() {
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
-  add(help, "&Manual", "mnuHelpItem0", [this] { HelpManual(); });
+  add(help, "&Manual", "mnuHelpItem0", [this] {
+    HelpManual();
+  })->setShortcut(QKeySequence::HelpContents);
   add(help, "&About Calvix...", "mnuHelpItem1", [this] { HelpAbout(); });
 
   popup_ = new QMenu(QStringLiteral("PopUp"), this);
@@ -208,7 +215,7 @@ void MainWindow::AddFieldRows(QWidget* page, QGridLayout* grid, int first, int l
     connect(edit, &NumericEdit::focusLeft, this, [this](int i) { FieldLeft(i); });
     connect(edit, &NumericEdit::enterPressed, this, [this, edit](int i) {
       FieldLeft(i);
-      edit->MoveOn();
+      MoveOnFrom(edit);
     });
   }
 }
@@ -229,13 +236,18 @@ QWidget* MainWindow::BuildPages() {
   QWidget* wall = newPage("picWallTab");
   auto* wallGrid = new QGridLayout(wall);
   AddFieldRows(wall, wallGrid, kWallHeightField, kStripWidthField);
-  auto* layers = new QGroupBox(QStringLiteral("Main Wall Reinf. Layers"), wall);
+  // Alt+L and Alt+G put the focus on the selected option of their group.
+  auto* layers = new QGroupBox(QStringLiteral("Main Wall Reinf. &Layers"), wall);
   auto layerButtons = AddOptionFrame(layers, {"One Layer", "Two Layers"}, "optReinfLayers");
   reinfLayers_ = {layerButtons[0], layerButtons[1]};
-  auto* grout = new QGroupBox(QStringLiteral("Grout Spacing"), wall);
+  auto* grout = new QGroupBox(QStringLiteral("&Grout Spacing"), wall);
   auto groutButtons =
       AddOptionFrame(grout, {"Partially Grouted", "Solid Grouted"}, "optGroutSpacing");
   groutSpacing_ = {groutButtons[0], groutButtons[1]};
+  for (QRadioButton* option :
+       {layerButtons[0], layerButtons[1], groutButtons[0], groutButtons[1]}) {
+    option->installEventFilter(this);
+  }
   auto* options = new QHBoxLayout;
   options->addWidget(layers);
   options->addWidget(grout);
@@ -321,7 +333,8 @@ QWidget* MainWindow::BuildPages() {
   picWallGraphic_ = new WallGraphic(session_, central);
   side->addLayout(views);
   side->addWidget(picWallGraphic_, 1);
-  layout->addLayout(side);
+  // The picture takes its share of a wider or taller window.
+  layout->addLayout(side, 1);
 
   // Interactions of the pages.
   connect(viewButtons_[0], &QPushButton::clicked, this,
@@ -540,6 +553,14 @@ void MainWindow::FieldLeft(int index) {
   });
 }
 
+void MainWindow::MoveOnFrom(QWidget* control) {
+  int page = CurrentPage();
+  if (!PageWidget(page)->isAncestorOf(control)) return;
+  focusNextPrevChild(true);
+  QWidget* now = QApplication::focusWidget();
+  if (now == nullptr || !PageWidget(page)->isAncestorOf(now)) PageTabs(kPageDownKey);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   // Undo and redo keys in an entry field undo the problem's edits, not the
   // field's typing: the field does not claim them, so the Edit menu gets them.
@@ -555,8 +576,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-        qobject_cast<QComboBox*>(watched) != nullptr) {
-      focusNextPrevChild(true);
+        (qobject_cast<QComboBox*>(watched) != nullptr ||
+         qobject_cast<QRadioButton*>(watched) != nullptr)) {
+      MoveOnFrom(static_cast<QWidget*>(watched));
       return true;
     }
   }
@@ -564,8 +586,33 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::PageTabs(int keyCode) {
-  int next = calvix::PageTabs(tabInput_->currentIndex(), keyCode);
-  if (next != tabInput_->currentIndex()) tabInput_->setCurrentIndex(next);
+  int next = calvix::PageTabs(CurrentPage(), keyCode, kInputPageCount);
+  SelectPage(next);
+  // The focus goes to the first control of the page, so that typing goes on there.
+  QWidget* page = PageWidget(next);
+  QWidget* first = page->nextInFocusChain();
+  while (first != page && !(first->isVisibleTo(page) && first->isEnabled() &&
+                            (first->focusPolicy() & Qt::TabFocus))) {
+    first = first->nextInFocusChain();
+  }
+  if (first != page) first->setFocus(Qt::TabFocusReason);
+}
+
+int MainWindow::CurrentPage() const {
+  int tab = tabInput_->currentIndex();
+  if (tab == 0) return 0;
+  if (tab == 1) return 1 + tabLoads_->currentIndex();
+  return tab + 1;
+}
+
+QWidget* MainWindow::PageWidget(int page) const {
+  if (page == 1 || page == 2) return tabLoads_->widget(page - 1);
+  return tabInput_->widget(page == 0 ? 0 : page - 1);
+}
+
+void MainWindow::SelectPage(int page) {
+  if (page == 1 || page == 2) tabLoads_->setCurrentIndex(page - 1);
+  tabInput_->setCurrentIndex(page <= 2 ? std::min(page, 1) : page - 1);
 }
 
 void MainWindow::SelectTab(int tab) {
@@ -610,9 +657,11 @@ void MainWindow::Solve(bool reinforced) {
     if (auto* edit = qobject_cast<NumericEdit*>(QApplication::focusWidget()))
       FieldLeft(edit->index());
     if (windGrid_->editing() && !windGrid_->CommitEdit()) return;
+    CloseResultWindows();
     SolveOutcome outcome = SolveWall(session_, reinforced, analysis_, DesignRoutinesFor(design_));
     ShowProblem();
     if (!outcome.designed) return;
+    ShowStatus(QStringLiteral("Solved"));
     if (showResults) {
       showResults(*this, outcome);
       return;
@@ -680,11 +729,25 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   popup_->exec(event->globalPos());
 }
 
+// A kept place on the screen it opens on: no larger than the screen's free
+// area and moved inside it (a size kept at another scaling can exceed it).
+static QRect ClampedToScreen(const QRect& kept) {
+  QScreen* screen = QGuiApplication::screenAt(kept.center());
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return kept;
+  const QRect free = screen->availableGeometry();
+  const QSize size = kept.size().boundedTo(free.size());
+  const int left = std::clamp(kept.left(), free.left(), free.right() + 1 - size.width());
+  const int top = std::clamp(kept.top(), free.top(), free.bottom() + 1 - size.height());
+  return QRect(QPoint(left, top), size);
+}
+
 void MainWindow::RestoreWindowPlace() {
   SettingsFile settings(session_.folder.Settings());
   auto place = ReadWindowPlace(settings, kMainWindowSection);
   if (!place) {
     resize(sizeHint().expandedTo(QSize(980, 640)));
+    setGeometry(ClampedToScreen(geometry()));
     return;
   }
   // A place kept on a screen that is no longer there is not used.
@@ -697,7 +760,7 @@ void MainWindow::RestoreWindowPlace() {
     resize(place->width, place->height);
     return;
   }
-  setGeometry(kept);
+  setGeometry(ClampedToScreen(kept));
   if (place->maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 

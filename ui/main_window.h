@@ -16,6 +16,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "analysis/load_analysis.h"
 #include "analysis/solve.h"
@@ -30,6 +31,10 @@
 class QGridLayout;
 
 namespace calvix::ui {
+
+// The project file named on the command line ("calvix FILE.cxl"): the first
+// argument after the program's name that is not an option.
+std::optional<std::filesystem::path> ProjectFileArgument(const QStringList& arguments);
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -105,6 +110,10 @@ class MainWindow : public QMainWindow {
   std::function<void(MainWindow&, int part, int combination, int bar)> openInteractionDiagram;
   // ---------------------------------------------------------------------------
 
+  // A passing note in the status bar ("Solved", "Saved wall.cxl", "Printed").
+  void ShowStatus(const QString& text);
+  QString statusNote() const;
+
   // Shows every field, list, option and table cell of the problem, the field
   // states, the caption and the status texts.
   void UpdateFieldsAndShow();
@@ -112,8 +121,12 @@ class MainWindow : public QMainWindow {
   // Refills the field labels and the wind grid headings (unit change).
   void PaintTabs();
   void DoRPanelLabels();
-  // Page Up / Page Down.
+  // Page Up / Page Down through the five pages, the two load pages included.
   void PageTabs(int keyCode);
+  // Page 0-4: Wall Data, Dead & Live, Seismic & Wind, Masonry, Materials.
+  int CurrentPage() const;
+  void SelectPage(int page);
+  QWidget* PageWidget(int page) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -131,6 +144,9 @@ class MainWindow : public QMainWindow {
   void FieldFocused(int index);
   void FieldEdited(int index, const QString& text);
   void FieldLeft(int index);
+  // Enter: on to the next control, and from the last control of a page on to
+  // the first of the next page.
+  void MoveOnFrom(QWidget* control);
   void ApplyStates(const FieldStates& states);
   void Solve(bool reinforced);
   void ShowCaption();
@@ -145,6 +161,10 @@ class MainWindow : public QMainWindow {
   void AfterProblemReplaced(bool saved);
   // Keeps the problem's file at the head of the recent files.
   void RememberProjectFile();
+  // The results, print and interaction diagram windows belong to the results
+  // of the problem as it was solved: they close when it is replaced, changed
+  // by undo or redo, or solved again. The wall picture shows the new problem.
+  void CloseResultWindows();
   // ---------------------------------------------------------------------------
   void KeepWindowPlace();
   void RestoreWindowPlace();

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QUndoView>
 #include <QVBoxLayout>
 
@@ -30,6 +31,13 @@ QAction* AddCommand(QMenu* menu, const char* text, const char* name, const QKeyS
 }
 
 }  // namespace
+
+std::optional<std::filesystem::path> ProjectFileArgument(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (!arguments[i].startsWith(QLatin1Char('-'))) return arguments[i].toStdString();
+  }
+  return std::nullopt;
+}
 
 void MainWindow::BuildFileMenu() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -82,12 +90,15 @@ void MainWindow::BuildEditMenu() {
   add("&Design Criteria...", "mnuEditItem0", [this] { EditDesignCriteria(); });
   add("Load &Combinations...", "mnuEditItem1", [this] { EditLoadCombinations(); });
   edit->addSeparator();
-  add("&Wall Data", "mnuEditItem3", [this] { SelectTab(0); });
-  add("&Loads", "mnuEditItem4", [this] { SelectTab(1); });
-  add("M&asonry Data", "mnuEditItem5", [this] { SelectTab(2); });
-  add("&Materials", "mnuEditItem6", [this] { SelectTab(3); });
+  // Every page, the two load pages included.
+  add("&Wall Data", "mnuEditItem3", [this] { SelectPage(0); });
+  add("&Loads: Dead && Live", "mnuEditItem4", [this] { SelectPage(1); });
+  add("Loads: &Seismic && Wind", "mnuEditSeismic", [this] { SelectPage(2); });
+  add("M&asonry Data", "mnuEditItem5", [this] { SelectPage(3); });
+  add("&Materials", "mnuEditItem6", [this] { SelectPage(4); });
 
   history_->restored = [this] {
+    CloseResultWindows();
     changed_.fill(false);
     UpdateFieldsAndShow();
   };
@@ -122,7 +133,25 @@ void MainWindow::RecordEdit(const QString& what) {
   setWindowModified(session_.problem.DataChanged);
 }
 
+void MainWindow::ShowStatus(const QString& text) {
+  statusBar()->showMessage(text, 15000);
+}
+
+QString MainWindow::statusNote() const {
+  return statusBar()->currentMessage();
+}
+
+void MainWindow::CloseResultWindows() {
+  for (const char* name : {"frmResults", "frmPMPlot", "frmPrintDlg"}) {
+    for (QWidget* window : findChildren<QWidget*>(QString::fromUtf8(name))) window->close();
+  }
+  if (auto* picture = findChild<WallPictureWindow*>(QStringLiteral("frmWallPicture"))) {
+    picture->picture()->update();
+  }
+}
+
 void MainWindow::AfterProblemReplaced(bool saved) {
+  CloseResultWindows();
   changed_.fill(false);
   PaintTabs();
   windGrid_->FormatWindGrid();
@@ -175,6 +204,7 @@ void MainWindow::FileNew() {
   Guard("Menu File Item", [this] {
     if (!CommitPendingEdit() || !NewProblem(session_)) return;
     AfterProblemReplaced(true);
+    ShowStatus(QStringLiteral("New problem"));
     // Criteria chosen there belong to the new problem and count as a change.
     if (session_.problem.ShowDesignCriteria) EditDesignCriteria();
   });
@@ -185,6 +215,7 @@ void MainWindow::FileOpen() {
     if (!CommitPendingEdit() || !OpenFile(session_)) return;
     AfterProblemReplaced(true);
     RememberProjectFile();
+    ShowStatus(QStringLiteral("Opened ") + QString::fromStdString(ProblemName(session_)));
   });
 }
 
@@ -194,6 +225,7 @@ bool MainWindow::OpenPath(const std::filesystem::path& path) {
     if (!CommitPendingEdit() || !OpenFileAt(session_, path)) return;
     AfterProblemReplaced(true);
     RememberProjectFile();
+    ShowStatus(QStringLiteral("Opened ") + QString::fromStdString(ProblemName(session_)));
     opened = true;
   });
   return opened;
@@ -205,6 +237,7 @@ void MainWindow::FileSave() {
     history_->MarkSaved();
     RememberProjectFile();
     ShowCaption();
+    ShowStatus(QStringLiteral("Saved ") + QString::fromStdString(ProblemName(session_)));
   });
 }
 
@@ -214,6 +247,7 @@ void MainWindow::FileSaveAs() {
     history_->MarkSaved();
     RememberProjectFile();
     ShowCaption();
+    ShowStatus(QStringLiteral("Saved ") + QString::fromStdString(ProblemName(session_)));
   });
 }
 
@@ -226,6 +260,8 @@ void MainWindow::OptionsUnits() {
     if (!UnitsDialogOk(session_, dialog.selected(), dialog.change())) return;
     // A converted problem is not its file's any more; a new one has no file.
     AfterProblemReplaced(fresh);
+    ShowStatus(fresh ? QStringLiteral("New problem in the new units")
+                     : QStringLiteral("Problem converted to the new units"));
   });
 }
 

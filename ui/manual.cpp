@@ -4,9 +4,12 @@
 #include <QString>
 #include <filesystem>
 
+#include "ui/manual_viewer.h"
+
 namespace calvix {
 
-bool OpenManual(Session& session, const std::function<bool(const QUrl&)>& opener) {
+bool OpenManual(Session& session, const std::function<bool(const QUrl&)>& opener,
+                const std::function<bool(const std::filesystem::path&)>& inside) {
   const std::filesystem::path manual = session.folder.Manual();
   const QString path = QString::fromStdString(manual.string());
   std::error_code error;
@@ -16,7 +19,8 @@ bool OpenManual(Session& session, const std::function<bool(const QUrl&)>& opener
     return false;
   }
   const QUrl url = QUrl::fromLocalFile(path);
-  const bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
+  bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
+  if (!opened) opened = inside ? inside(manual) : ui::ShowManualInside(manual, nullptr);
   if (!opened) {
     session.platform.ShowInformation("The Calvix manual could not be opened:\r" + manual.string(),
                                      "File Error");

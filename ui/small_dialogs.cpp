@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/seismic_loads.h"
+#include "model/program_version.h"
 #include "ui/dialog_helpers.h"
 #include "ui/numeric_edit.h"
 
@@ -38,7 +39,7 @@ std::pair<QPushButton*, QPushButton*> AddOkCancel(QDialog* dialog, QBoxLayout* l
 }  // namespace
 
 QString ProgramNameAndVersion() {
-  return QStringLiteral("Calvix  Version ") + QCoreApplication::applicationVersion();
+  return QStringLiteral("Calvix  Version ") + QString::fromStdString(ProgramVersion());
 }
 
 SiteCoefficientDialog::SiteCoefficientDialog(Platform& platform, EntryForm& entry, QWidget* parent)
@@ -153,6 +154,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
       new QLabel(QStringLiteral("Analysis and design of reinforced and unreinforced masonry walls\n"
                                 "under out-of-plane loads, by ACI 530-99 and IBC 2000."),
                  this));
+  auto* built = new QLabel(QStringLiteral("Built ") + QString::fromStdString(BuildDate()), this);
+  built->setObjectName(QStringLiteral("lblBuildDate"));
+  layout->addWidget(built);
   auto* row = new QHBoxLayout;
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));

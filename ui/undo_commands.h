@@ -19,6 +19,8 @@ class ProblemHistory : public QObject {
   Q_OBJECT
  public:
   ProblemHistory(Session& session, QObject* parent = nullptr);
+  // The stack empties itself on destruction; nothing is put back then.
+  ~ProblemHistory() override { quiet_ = true; }
 
   QUndoStack* stack() { return &stack_; }
 

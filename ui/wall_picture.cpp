@@ -144,7 +144,7 @@ WallGraphic::WallGraphic(Session& session, QWidget* parent) : QWidget(parent), s
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);
   setPalette(palette);
-  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void WallGraphic::SetView(WallView view) {

@@ -14,6 +14,7 @@
 #include "model/entry_fields.h"
 #include "model/field_display.h"
 #include "tests/ui/print_test_support.h"
+#include "ui/manual_viewer.h"
 
 namespace calvix {
 namespace {
@@ -99,10 +100,31 @@ TEST(ManualTest, OpensTheProgramFoldersManualOrSaysWhy) {
   ASSERT_EQ(opened.size(), 1u);
   EXPECT_EQ(opened[0].toLocalFile().toStdString(), started.session.folder.Manual().string());
 
-  EXPECT_FALSE(OpenManual(started.session, [](const QUrl&) { return false; }));
+  // No desktop viewer: the manual window of Calvix.
+  std::vector<std::filesystem::path> inside;
+  auto viewer = [&inside](const std::filesystem::path& path) {
+    inside.push_back(path);
+    return true;
+  };
+  EXPECT_TRUE(OpenManual(
+      started.session, [](const QUrl&) { return false; }, viewer));
+  EXPECT_EQ(inside, std::vector<std::filesystem::path>{started.session.folder.Manual()});
+  EXPECT_EQ(started.platform.messages.size(), 1u);
+
+  EXPECT_FALSE(OpenManual(
+      started.session, [](const QUrl&) { return false; },
+      [](const std::filesystem::path&) { return false; }));
   ASSERT_EQ(started.platform.messages.size(), 2u);
   EXPECT_EQ(started.platform.messages[1].text,
             "The Calvix manual could not be opened:\r" + started.session.folder.Manual().string());
+}
+
+TEST(ManualTest, TheManualWindowShowsEveryPage) {
+  ui::ManualViewer viewer(BuiltManual());
+  EXPECT_GT(viewer.pageCount(), 3);
+  ui::ManualViewer missing(BuiltManual().parent_path() / "no-such-manual.pdf");
+  EXPECT_EQ(missing.pageCount(), 0);
+  EXPECT_FALSE(ui::ShowManualInside(BuiltManual().parent_path() / "no-such-manual.pdf", nullptr));
 }
 
 }  // namespace
