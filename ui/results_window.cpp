@@ -452,7 +452,8 @@ void ResultsWindow::ClickButton(int index) {
     case 4:
       // The interaction diagram belongs to working-stress reinforced designs.
       if (run_ == DesignRun::Reinforced && actions_.openDiagram) {
-        actions_.openDiagram(GetInfo(), std::max(1, tabResults_->currentIndex()), SelectedChoice());
+        // From the summary (tab 0) the diagram opens on the governing combination.
+        actions_.openDiagram(GetInfo(), tabResults_->currentIndex(), SelectedChoice());
       }
       break;
     default:

@@ -205,6 +205,29 @@ TEST_F(SolvedWindowsTest, ResultsAndDiagramCloseWhenTheProblemIsReplacedOrUndone
   }
 }
 
+TEST_F(SolvedWindowsTest, TheDiagramOpensOnTheGoverningCombinationAndOffersTheOthers) {
+  window->openInteractionDiagram(*window, 1, 0, 0);
+  auto* diagram = window->findChild<PMPlotWindow*>("frmPMPlot");
+  ASSERT_NE(diagram, nullptr);
+  const int governing = window->design().reinforced.GovCombo[0];
+  ASSERT_GE(governing, 1);
+  EXPECT_EQ(diagram->Data().combo, governing);
+  QComboBox* list = diagram->CombinationList();
+  int selected = 0;
+  for (int16_t on : entry().LoadCombSelected) selected += on != 0 ? 1 : 0;
+  ASSERT_EQ(list->count(), selected);
+  EXPECT_EQ(list->currentData().toInt(), governing);
+  int other = list->currentIndex() == 0 ? 1 : 0;
+  list->setCurrentIndex(other);
+  EXPECT_EQ(diagram->Data().combo, list->itemData(other).toInt());
+  // Every station is marked with the sign of its moment.
+  const auto& moments = window->analysis().CombMoment[0][diagram->Data().combo - 1];
+  for (int j = 0; j < kStationCount; ++j) {
+    EXPECT_EQ(diagram->Data().negativeMoment[static_cast<size_t>(j)], moments[j] < 0.0f) << j;
+  }
+  diagram->close();
+}
+
 TEST_F(SolvedWindowsTest, OpeningAnotherProblemClosesTheResults) {
   window->FileNew();
   for (QWidget* open : window->findChildren<QWidget*>("frmResults")) {
