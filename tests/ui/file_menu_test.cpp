@@ -8,6 +8,8 @@
 #include <QUndoView>
 #include <filesystem>
 
+#include "files/recent_files.h"
+#include "files/settings.h"
 #include "model/entry_fields.h"
 #include "model/field_display.h"
 #include "support/started_session.h"
@@ -102,6 +104,11 @@ TEST_F(MainWindowTest, NewAndOpenAskOnlyAfterAChange) {
 }
 
 TEST_F(MainWindowTest, RecentFilesListTheLastFilesAndOpenThem) {
+  // The copied program folder may carry the list of an earlier run.
+  SettingsFile settings(session().folder.Settings());
+  for (int i = 1; i <= kRecentFileCount; ++i) {
+    settings.Write("Recent Files", "File" + std::to_string(i), "");
+  }
   for (const char* name : {"a.cxl", "b.cxl"}) {
     platform.files = {folder / name};
     window->FileSaveAs();
