@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -125,13 +126,31 @@ TEST_F(MainWindowTest, AKeptSizeLargerThanTheScreenIsClampedToIt) {
   EXPECT_EQ(again.geometry().size(), free.size());
 }
 
+// The height of what is drawn in the sketch part (left 55 %) of the picture.
+int DrawnHeight(QWidget* picture) {
+  QImage image = picture->grab().toImage();
+  int top = image.height();
+  int bottom = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width() * 55 / 100; ++x) {
+      if (image.pixelColor(x, y).lightness() < 128) {
+        top = std::min(top, y);
+        bottom = std::max(bottom, y);
+      }
+    }
+  }
+  return bottom - top;
+}
+
 TEST_F(MainWindowTest, TheWallPictureGrowsWithTheWindow) {
   window->resize(900, 560);
   QApplication::processEvents();
   int narrow = window->wallGraphic()->width();
-  window->resize(1400, 560);
+  int drawn = DrawnHeight(window->wallGraphic());
+  window->resize(1600, 1000);
   QApplication::processEvents();
   EXPECT_GT(window->wallGraphic()->width(), narrow + 100);
+  EXPECT_GT(DrawnHeight(window->wallGraphic()), drawn * 5 / 4);
 }
 
 TEST_F(MainWindowTest, ACommandLineFileIsOpened) {
