@@ -1,6 +1,6 @@
 // A platform for tests: records every message box in order, answers questions
-// from a script (Yes, or Save for a save question, when the script is empty) and hands out scripted file
-// choices.
+// from a script (Yes, or Save for a save question, when the script is empty) and hands out scripted
+// file choices.
 #pragma once
 
 #include <deque>
