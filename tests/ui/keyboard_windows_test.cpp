@@ -247,6 +247,26 @@ TEST_F(SolvedWindowsTest, TheDiagramOpensOnTheGoverningCombinationAndOffersTheOt
   diagram->close();
 }
 
+TEST_F(SolvedWindowsTest, ThePrintAndSiteCoefficientDialogsOpenInTheirFirstField) {
+  QString focus;
+  auto record = [&focus](QWidget* dialog) {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QApplication::processEvents();
+    QWidget* now = QApplication::focusWidget();
+    focus = now != nullptr
+                ? now->objectName() + QLatin1Char('/') + now->property("index").toString()
+                : QString();
+    static_cast<QDialog*>(dialog)->reject();
+  };
+  WhenDialogOpens(record);
+  window->FilePrint();
+  EXPECT_EQ(focus, "chkReport_0/");
+  SiteCoefficientDialog fa(platform, entry(), window.get());
+  QTimer::singleShot(0, [&] { record(&fa); });
+  fa.exec();
+  EXPECT_EQ(focus, "sidbUserFa/");
+}
+
 TEST_F(SolvedWindowsTest, OpeningAnotherProblemClosesTheResults) {
   window->FileNew();
   for (QWidget* open : window->findChildren<QWidget*>("frmResults")) {
