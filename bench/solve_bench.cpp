@@ -27,6 +27,7 @@ namespace {
 class QuietPlatform : public Platform {
  public:
   MessageAnswer ShowMessage(const Message& message) override {
+    if (message.buttons == MessageButtons::SaveDiscardCancel) return MessageAnswer::Discard;
     return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
   }
   std::optional<std::filesystem::path> ChooseFileToOpen(const FileDialogRequest&) override {

@@ -12,6 +12,9 @@ MessageAnswer ConsolePlatform::ShowMessage(const Message& message) {
   std::string text = message.text;
   std::replace(text.begin(), text.end(), '\r', '\n');
   errors_ << message.title << ": " << text << '\n';
+  // The console never keeps unsaved work between runs: a save question is
+  // answered "Don't Save", so that no file is written unasked.
+  if (message.buttons == MessageButtons::SaveDiscardCancel) return MessageAnswer::Discard;
   return message.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
 }
 

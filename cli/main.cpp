@@ -14,6 +14,7 @@
 #include "files/project_file.h"
 #include "model/convert_input.h"
 #include "model/errors.h"
+#include "model/program_version.h"
 #include "reports/method_reports.h"
 #include "reports/results_file.h"
 
@@ -98,7 +99,8 @@ int RunOpen(const Options& options, const fs::path& folder) {
   if (!opened) status = kExitUsage;
   if (opened && !options.saveOut.empty()) {
     console.SetFileToSave(options.saveOut);
-    if (!calvix::SaveFile(session)) status = kExitUsage;
+    // Always to the file named by --save, never over the file just opened.
+    if (!calvix::SaveFileAs(session)) status = kExitUsage;
   }
   auto document = calvix::ProblemDocument(session, console.messages(), converted);
   if (!WriteJson(document, options.jsonOut)) status = kExitUsage;
@@ -173,6 +175,10 @@ int RunSolve(const Options& options, const fs::path& folder) {
 
 int main(int argc, char** argv) {
   CLI::App app{"Calvix: analysis and design of a masonry wall under out-of-plane loads"};
+  app.set_version_flag(
+      "--version",
+      "calvix-cli " + calvix::ProgramVersion() + " (built " + calvix::BuildDate() + ")",
+      "Show the version and build date, then exit");
   app.require_subcommand(1);
   Options options;
 

@@ -3,6 +3,7 @@
 #include "files/default_data.h"
 #include "files/project_file.h"
 #include "files/settings.h"
+#include "files/unit_change.h"
 #include "model/field_states.h"
 #include "model/material_data.h"
 
@@ -40,13 +41,20 @@ void ChangeUnitSystem(Session& session, int16_t unitsType) {
 
 namespace calvix {
 
-bool UnitsDialogOk(Session& session, int16_t selected) {
-  if (!session.platform.AskYesNo("Current data will be lost if not saved. Continue?",
-                                 "Verify New Unit System...")) {
-    return false;
-  }
+bool UnitsDialogOk(Session& session, int16_t selected, UnitChange how) {
   if (selected == session.problem.units.UnitsType) return false;
-  ChangeUnitSystem(session, selected);
+  if (!ResolveUnsavedChanges(session)) return false;
+  if (how == UnitChange::NewProblem) {
+    ChangeUnitSystem(session, selected);
+    // A fresh problem of the default data: no file, nothing to save.
+    session.projectPath.clear();
+    session.problem.DataChanged = false;
+    return true;
+  }
+  std::vector<RoundedSize> rounded = ConvertUnitSystem(session, selected);
+  SettingsFile(session.folder.Settings())
+      .Write("Units System", "UnitsType", std::to_string(selected));
+  if (!rounded.empty()) session.platform.ShowInformation(RoundedSizesText(rounded), "Calvix Units");
   return true;
 }
 

@@ -26,9 +26,15 @@ void ChangeUnitSystem(Session& session, int16_t unitsType);
 
 namespace calvix {
 
-// OK in the units dialog with `selected` chosen: asks "Verify New Unit
-// System..." whether or not the problem has changed; Yes changes the unit
-// system when it differs. Returns true when the unit system changed.
-bool UnitsDialogOk(Session& session, int16_t selected);
+// What the units dialog does with the open problem.
+enum class UnitChange { ConvertProblem, NewProblem };
+
+// OK in the units dialog with `selected` chosen. Choosing the current system
+// does nothing. Otherwise unsaved changes are resolved first (the save
+// question); then the open problem is converted (ConvertUnitSystem, with the
+// message listing the rounded nominal sizes) or replaced by a new problem of
+// the new system's default data. The choice is kept in the settings file.
+// Returns true when the unit system changed.
+bool UnitsDialogOk(Session& session, int16_t selected, UnitChange how);
 
 }  // namespace calvix

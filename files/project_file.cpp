@@ -270,12 +270,7 @@ std::vector<TextItem> ProjectItems(const Problem& problem) {
   return items;
 }
 
-const FileDialogRequest kOpenDialog{
-    "Open Calvix File", "Calvix Files (*.cxl)|*.cxl|All Files (*.*)|*.*", "cxl", true, false};
-const FileDialogRequest kSaveDialog{"Save Calvix File", "Calvix Files (*.cxl)|*.cxl", "cxl", false,
-                                    true};
-
-constexpr const char* kDiscardQuestion = "Current data will be lost if not saved. Continue?";
+}  // namespace
 
 std::string FaultText(const std::filesystem::path& path, const ProjectFileFault& fault) {
   if (fault.couldNotOpen) return "Error: The file, " + path.string() + ", could not be opened";
@@ -295,8 +290,6 @@ void ApplyLoadFactors(EntryForm& entry) {
     SetBuildingCodeFactors(entry);
   }
 }
-
-}  // namespace
 
 std::variant<ProjectFileContents, ProjectFileFault> ReadProjectFile(
     const std::filesystem::path& path, const EntryForm& current) {
@@ -345,66 +338,6 @@ void SwitchUnitSystem(Session& session, int16_t unitsType) {
   LoadMaxMinValues(session);
   LoadDecimalFormats(session);
   LoadFieldLabels(session);
-}
-
-bool OpenFile(Session& session) {
-  auto path = session.platform.ChooseFileToOpen(kOpenDialog);
-  if (!path) return false;
-  if (session.problem.DataChanged &&
-      !session.platform.AskYesNo(kDiscardQuestion, "Verify File Save...")) {
-    return false;
-  }
-  auto read = ReadProjectFile(*path, session.problem.entry);
-  if (const auto* fault = std::get_if<ProjectFileFault>(&read)) {
-    session.platform.ShowInformation(FaultText(*path, *fault), "File Error");
-    return false;
-  }
-  auto& file = std::get<ProjectFileContents>(read);
-  if (file.UnitsType != session.problem.units.UnitsType) {
-    SwitchUnitSystem(session, file.UnitsType);
-  }
-  session.problem.entry = std::move(file.entry);
-  // The field texts were replaced, so earlier results no longer belong to them.
-  session.problem.Designed = false;
-  session.window.Caption = "Calvix - " + path->string();
-  session.window.ProjectStatus = "Project:  " + session.problem.entry.Project;
-  session.problem.DataChanged = false;
-  UpdateFields(session);
-  ApplyLoadFactors(session.problem.entry);
-  return true;
-}
-
-bool SaveFile(Session& session) {
-  auto path = session.platform.ChooseFileToSave(kSaveDialog);
-  if (!path) return false;
-  try {
-    WriteProjectFile(*path, session.problem);
-  } catch (const CalvixError&) {
-    session.platform.ShowInformation("Error: The file, " + path->string() + ", could not be saved",
-                                     "File Error");
-    return false;
-  }
-  session.window.Caption = "Calvix - " + path->string();
-  session.problem.DataChanged = false;
-  return true;
-}
-
-}  // namespace calvix
-
-namespace calvix {
-
-bool NewProblem(Session& session) {
-  if (session.problem.DataChanged &&
-      !session.platform.AskYesNo(kDiscardQuestion, "Verify New File...")) {
-    return false;
-  }
-  ClearData(session);
-  LoadDefaultValues(session);
-  UpdateFields(session);
-  // A fresh problem has nothing to save and no results yet.
-  session.problem.DataChanged = false;
-  session.problem.Designed = false;
-  return true;
 }
 
 }  // namespace calvix

@@ -42,12 +42,12 @@ std::variant<ProjectFileContents, ProjectFileFault> ReadProjectFile(
 // written; the old file is then untouched.
 void WriteProjectFile(const std::filesystem::path& path, const Problem& problem);
 
-// The File menu commands. Each asks the platform for the file and for the
-// confirmations, and shows its messages there.
-// Each returns true when it went through (false: cancelled or refused).
-bool NewProblem(Session& session);
-bool OpenFile(Session& session);
-bool SaveFile(Session& session);
+// The "File Error" message for a refused file.
+std::string FaultText(const std::filesystem::path& path, const ProjectFileFault& fault);
+// The load factors the analysis uses: the user's under "NO", the building
+// code's otherwise.
+void ApplyLoadFactors(EntryForm& entry);
+
 void ClearData(Session& session);
 
 // Switches the program to another unit system without converting any text:
@@ -55,3 +55,6 @@ void ClearData(Session& session);
 void SwitchUnitSystem(Session& session, int16_t unitsType);
 
 }  // namespace calvix
+
+// The File menu commands (New, Open, Save, Save As) live beside the file format.
+#include "files/file_commands.h"

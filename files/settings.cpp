@@ -1,5 +1,6 @@
 #include "files/settings.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <exception>
@@ -287,6 +288,14 @@ std::string ReadFontName(const SettingsFile& settings) {
 
 float ReadFontSize(const SettingsFile& settings) {
   return ParsePositiveFinite(settings.Read("Font Data", "FontSize")).value_or(kDefaultFontSize);
+}
+
+PaperSize ReadPaperSize(const SettingsFile& settings, std::int16_t unitsType) {
+  std::string value = settings.Read("Printer", "PaperSize");
+  for (char& c : value) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (value == "letter") return PaperSize::Letter;
+  if (value == "a4") return PaperSize::A4;
+  return unitsType == 1 ? PaperSize::Letter : PaperSize::A4;
 }
 
 }  // namespace calvix

@@ -76,4 +76,11 @@ std::string ReadFontName(const SettingsFile& settings);
 // "Font Data" / "FontSize": a finite positive number; otherwise 12.
 float ReadFontSize(const SettingsFile& settings);
 
+// The paper of printed reports and diagrams.
+enum class PaperSize { Letter, A4 };
+// "Printer" / "PaperSize": "Letter" or "A4" in any letter case; otherwise the
+// paper of the unit system's countries: Letter in U.S. units (`unitsType` 1),
+// A4 in the metric systems.
+PaperSize ReadPaperSize(const SettingsFile& settings, std::int16_t unitsType);
+
 }  // namespace calvix

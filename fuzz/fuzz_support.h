@@ -53,6 +53,7 @@ inline void WriteBytes(const std::filesystem::path& path, std::string_view bytes
 class AnsweringPlatform : public Platform {
  public:
   MessageAnswer ShowMessage(const Message& message) override {
+    if (message.buttons == MessageButtons::SaveDiscardCancel) return MessageAnswer::Discard;
     return message.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
   }
   std::optional<std::filesystem::path> ChooseFileToOpen(const FileDialogRequest&) override {

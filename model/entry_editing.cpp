@@ -128,14 +128,10 @@ void AfterMasonryDataDialog(Session& session, std::optional<bool> userMasonryDat
   if (!entry.UserMasonryData) UpDateMasonry(session);
 }
 
-int PageTabs(int currentTab, int keyCode) {
-  if (keyCode == kPageDownKey) return (currentTab + 1) % kInputTabCount;
-  if (keyCode == kPageUpKey) return (currentTab + kInputTabCount - 1) % kInputTabCount;
+int PageTabs(int currentTab, int keyCode, int count) {
+  if (keyCode == kPageDownKey) return (currentTab + 1) % count;
+  if (keyCode == kPageUpKey) return (currentTab + count - 1) % count;
   return currentTab;
-}
-
-bool ConfirmExit(Platform& platform) {
-  return platform.AskYesNo("Are you sure you want to exit Calvix?", "Exit Program...");
 }
 
 }  // namespace calvix

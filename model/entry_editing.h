@@ -75,17 +75,16 @@ FieldStates AfterDesignCriteria(Session& session);
 void AfterMasonryDataDialog(Session& session, std::optional<bool> userMasonryData);
 
 // Page keys of the main window (key codes 33 Page Up and 34 Page Down) step
-// through the input tabs, wrapping around: Page Down to the next tab (after
-// "Materials" to "Wall Data"), Page Up to the previous one. Other keys keep
-// the tab.
+// through the `count` input pages, wrapping around: Page Down to the next page
+// (after "Materials" to "Wall Data"), Page Up to the previous one. Other keys
+// keep the page. The window has five pages: "Wall Data", the two load pages
+// "Dead & Live" and "Seismic & Wind", "Masonry" and "Materials".
 inline constexpr int kPageUpKey = 33;
 inline constexpr int kPageDownKey = 34;
 inline constexpr int kInputTabCount = 4;
-int PageTabs(int currentTab, int keyCode);
+inline constexpr int kInputPageCount = 5;
+int PageTabs(int currentTab, int keyCode, int count = kInputTabCount);
 // The status bar hint that goes with it.
 inline constexpr const char* kPageKeyHint = "Page Down : Next Page   |   Page Up : Previous Page";
-
-// File > Exit and closing the main window: true when the engineer confirms.
-bool ConfirmExit(Platform& platform);
 
 }  // namespace calvix

@@ -12,8 +12,10 @@
 namespace calvix {
 
 enum class MessageIcon { Information, Question, Exclamation, Critical };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+// SaveDiscardCancel is the question asked before unsaved changes would be
+// lost: its buttons read "Save", "Don't Save" and "Cancel".
+enum class MessageButtons { Ok, YesNo, SaveDiscardCancel };
+enum class MessageAnswer { Ok, Yes, No, Save, Discard, Cancel };
 
 // A modal message as the program builds it. Line breaks inside the text are
 // single carriage returns ("\r").
@@ -55,6 +57,14 @@ class Platform {
   bool AskYesNo(const std::string& text, const std::string& title) {
     return ShowMessage({text, title, MessageIcon::Question, MessageButtons::YesNo}) ==
            MessageAnswer::Yes;
+  }
+  // A Save / Don't Save / Cancel box with the exclamation icon. Any answer
+  // other than Save or Discard (a closed box) counts as Cancel.
+  MessageAnswer AskSaveDiscardCancel(const std::string& text, const std::string& title) {
+    MessageAnswer answer =
+        ShowMessage({text, title, MessageIcon::Exclamation, MessageButtons::SaveDiscardCancel});
+    if (answer == MessageAnswer::Save || answer == MessageAnswer::Discard) return answer;
+    return MessageAnswer::Cancel;
   }
 };
 

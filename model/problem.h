@@ -110,6 +110,8 @@ struct EntryForm {
   std::array<double, kLoadFactorCount> UserLoadFactors{};  // kept in the project file
   std::array<float, kLoadFactorCount> LoadFactors{};       // used by the analysis
 
+  bool operator==(const EntryForm&) const = default;
+
   bool SolidGroutedSelected() const { return GroutSpacingOption == 1; }
   bool TwoLayersSelected() const { return ReinfLayersOption == 1; }
 };

@@ -46,6 +46,9 @@ struct Session {
   Platform& platform;
   ProgramFolder folder;
   Problem problem;
+  // The project file the problem was last opened from or saved to; empty for
+  // a problem that has never been saved.
+  std::filesystem::path projectPath;
   FieldDisplay display;
   WindowTexts window;
 };

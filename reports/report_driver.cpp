@@ -194,13 +194,9 @@ ReportStamp MakeReportStamp(const std::tm& localTime) {
   std::ostringstream time;
   time << std::setfill('0') << std::setw(2) << hour << ':' << std::setw(2) << localTime.tm_min
        << (localTime.tm_hour < 12 ? " AM" : " PM");
+  // A signed report must not read 07/12/26 on one desk and 12/07/26 on the next.
   std::ostringstream date;
-  try {
-    date.imbue(std::locale(""));
-  } catch (const std::exception&) {
-    date.imbue(std::locale::classic());
-  }
-  date << std::put_time(&localTime, "%x");
+  date << std::put_time(&localTime, "%Y-%m-%d");
   return {time.str(), date.str()};
 }
 

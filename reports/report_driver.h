@@ -96,7 +96,7 @@ struct ReportHooks {
 // The time and date the page header shows, taken once per report.
 struct ReportStamp {
   std::string time;  // "hh:mm AM" / "hh:mm PM", 12-hour clock
-  std::string date;  // the system's short date form
+  std::string date;  // ISO 8601, "2026-12-07", the same on every system
 };
 ReportStamp MakeReportStamp(const std::tm& localTime);
 ReportStamp ReportStampNow();

@@ -45,8 +45,7 @@ bool WriteResultsFile(Session& session, const ReportRequest& request, const Repo
       PrintResults(document, destination, session.problem, request, hooks, stamp, session.platform);
   session.platform.SetBusyPointer(false);
   if (!written) return false;
-  session.platform.ShowInformation("Your Calvix problem has been saved to: \r" + PathText(file),
-                                   "File Saved Message");
+  session.platform.ShowInformation("Report written to " + PathText(file), "Print to File");
   return true;
 }
 

@@ -21,8 +21,8 @@ bool CheckPrintable(Session& session);
 
 // Writes the report of `request` to `file` through a text-file destination,
 // with the busy pointer shown meanwhile. When the file is written, shows
-// "Your Calvix problem has been saved to: " and the file name (title "File
-// Saved Message") and returns true. A failure has been reported by the
+// "Report written to " and the file name (title "Print to File") and returns
+// true. A failure has been reported by the
 // report driver or the output layer; no message of success follows, an
 // existing file is left as it was, and false is returned.
 bool WriteResultsFile(Session& session, const ReportRequest& request, const ReportHooks& hooks,

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Calvix (run as root), builds it, and then
 # either runs the program's main job or the whole test suite.
-#   bash scripts/setup.sh run    # build, then start the desktop program (or, without a
-#                                # display, solve a shipped example wall with calvix-cli)
+#   bash scripts/setup.sh run [FILE.cxl]
+#                                # build, install the desktop entry and the .cxl file
+#                                # type, then start the desktop program on FILE (or,
+#                                # without a display, solve a shipped example wall
+#                                # with calvix-cli)
 #   bash scripts/setup.sh test   # build, then run every test, then build and
 #                                # run every test again with AddressSanitizer
 #                                # and UndefinedBehaviorSanitizer (build-asan/)
@@ -10,6 +13,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 job="${1:-}"
+shift || true
 case "$job" in
   run|test) ;;
   *) echo "usage: bash scripts/setup.sh run|test" >&2; exit 2 ;;
@@ -40,7 +44,7 @@ case "$job" in
     # files with Calvix.
     bash desktop/install-desktop.sh "$(realpath "$build_dir/bin/calvix")"
     if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
-      exec "$build_dir/bin/calvix"
+      exec "$build_dir/bin/calvix" "$@"
     fi
     echo "No display: solving examples/cmu-bearing-wall.cxl with calvix-cli instead." >&2
     "$build_dir/bin/calvix-cli" solve examples/cmu-bearing-wall.cxl --json -

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "model/program_version.h"
 #include "support/temp_folder.h"
 
 namespace calvix {
@@ -41,6 +42,20 @@ std::string Example(const std::string& name) {
 
 json JsonOf(const CliRun& run) {
   return json::parse(run.out);
+}
+
+TEST(CliTest, VersionShowsTheProjectVersionAndBuildDate) {
+  CliRun run = RunCli("--version");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            "calvix-cli " + std::string(CALVIX_VERSION) + " (built " + BuildDate() + ")\n");
+  EXPECT_EQ(BuildDate().size(), 10u);
+}
+
+TEST(CliTest, CompilerDatesBecomeIsoDates) {
+  EXPECT_EQ(IsoDateFromCompilerDate("Dec  7 2026"), "2026-12-07");
+  EXPECT_EQ(IsoDateFromCompilerDate("Jan 31 2027"), "2027-01-31");
+  EXPECT_EQ(IsoDateFromCompilerDate("??? ?? ????"), "??? ?? ????");
 }
 
 TEST(CliTest, NewPrintsTheDefaultProblemOfEachUnitSystem) {

@@ -265,19 +265,11 @@ TEST(EntryEditingTest, PageKeysStepThroughTheTabsAndWrap) {
   EXPECT_EQ(PageTabs(0, kPageUpKey), 3);
   EXPECT_EQ(PageTabs(2, kPageUpKey), 1);
   EXPECT_EQ(PageTabs(2, 13), 2);
+  // The window's five pages, the two load pages included.
+  EXPECT_EQ(PageTabs(3, kPageDownKey, kInputPageCount), 4);
+  EXPECT_EQ(PageTabs(4, kPageDownKey, kInputPageCount), 0);
+  EXPECT_EQ(PageTabs(0, kPageUpKey, kInputPageCount), 4);
   EXPECT_EQ(std::string(kPageKeyHint), "Page Down : Next Page   |   Page Up : Previous Page");
-}
-
-TEST(EntryEditingTest, ExitAsksFirst) {
-  StartedSession s;
-  s.platform.answers = {MessageAnswer::No, MessageAnswer::Yes};
-  EXPECT_FALSE(ConfirmExit(s.platform));
-  EXPECT_TRUE(ConfirmExit(s.platform));
-  ASSERT_EQ(s.platform.messages.size(), 2u);
-  EXPECT_EQ(s.platform.messages[0].text, "Are you sure you want to exit Calvix?");
-  EXPECT_EQ(s.platform.messages[0].title, "Exit Program...");
-  EXPECT_EQ(s.platform.messages[0].icon, MessageIcon::Question);
-  EXPECT_EQ(s.platform.messages[0].buttons, MessageButtons::YesNo);
 }
 
 }  // namespace

@@ -80,27 +80,30 @@ TEST(ProgramStartTest, MissingUnitsOrBarsStopTheStartNamingTheFile) {
   }
 }
 
-TEST(ProgramStartTest, UnitsDialogAsksAndChangesOnlyToAnotherSystem) {
+TEST(ProgramStartTest, UnitsDialogStartsANewProblemOnlyInAnotherSystem) {
   StartedSession started;
   started.entry().Fields[kWallHeightField] = "12.00";
+  started.problem().DataChanged = true;
 
-  // The same system: asked, answered Yes, nothing changes.
-  EXPECT_FALSE(UnitsDialogOk(started.session, 1));
-  ASSERT_EQ(started.platform.messages.size(), 1u);
-  EXPECT_EQ(started.platform.messages[0].title, "Verify New Unit System...");
+  // The same system: nothing asked, nothing changes.
+  EXPECT_FALSE(UnitsDialogOk(started.session, 1, UnitChange::NewProblem));
+  EXPECT_TRUE(started.platform.messages.empty());
   EXPECT_EQ(started.entry().Fields[kWallHeightField], "12.00");
 
-  // No keeps everything.
-  started.platform.answers.push_back(MessageAnswer::No);
-  EXPECT_FALSE(UnitsDialogOk(started.session, 2));
+  // Cancel at the save question keeps everything.
+  started.platform.answers.push_back(MessageAnswer::Cancel);
+  EXPECT_FALSE(UnitsDialogOk(started.session, 2, UnitChange::NewProblem));
+  ASSERT_EQ(started.platform.messages.size(), 1u);
+  EXPECT_EQ(started.platform.messages[0].text, "Save changes to Untitled?");
   EXPECT_EQ(started.problem().units.UnitsType, 1);
 
-  // Yes to another system: cleared, refilled from its defaults, kept in the settings.
-  EXPECT_TRUE(UnitsDialogOk(started.session, 2));
+  // Don't Save, then a new problem of the new system's defaults.
+  started.platform.answers.push_back(MessageAnswer::Discard);
+  EXPECT_TRUE(UnitsDialogOk(started.session, 2, UnitChange::NewProblem));
   EXPECT_EQ(started.problem().units.UnitsType, 2);
   EXPECT_EQ(started.entry().Fields[kWallHeightField], "");
   EXPECT_EQ(started.entry().Fields[kStripWidthField], "1200.0");
-  EXPECT_TRUE(started.problem().DataChanged);
+  EXPECT_FALSE(started.problem().DataChanged);
   EXPECT_EQ(started.session.display.Decimals[kWallHeightField], 3);
   SettingsFile settings(started.session.folder.Settings());
   EXPECT_EQ(settings.Read("Units System", "UnitsType"), "2");

@@ -71,7 +71,7 @@ struct Saved {
 Saved SaveTo(StartedSession& started, const std::string& name) {
   auto path = started.folder / name;
   started.platform.files.push_back(path);
-  EXPECT_TRUE(SaveFile(started.session));
+  EXPECT_TRUE(SaveFileAs(started.session));
   return {path, ReadBytes(path)};
 }
 
@@ -209,27 +209,31 @@ TEST(ProjectFileTest, TextsWithQuotesSurviveAndLineBreaksBecomeSpaces) {
   EXPECT_EQ(reader.entry().Location, "Line one Line two");
 }
 
-TEST(ProjectFileTest, CancellingTheOpenDialogAsksNothing) {
+TEST(ProjectFileTest, CancellingTheOpenDialogKeepsTheProblem) {
   StartedSession started;
   started.problem().DataChanged = true;
+  started.entry().Project = "kept";
+  started.platform.answers.push_back(MessageAnswer::Discard);
   started.platform.files.push_back(std::nullopt);
   EXPECT_FALSE(OpenFile(started.session));
-  EXPECT_TRUE(started.platform.messages.empty());
+  EXPECT_EQ(started.platform.messages.size(), 1u);  // only the save question
+  EXPECT_EQ(started.entry().Project, "kept");
 }
 
-TEST(ProjectFileTest, AChangedProblemIsKeptWhenTheAnswerIsNo) {
+TEST(ProjectFileTest, AChangedProblemIsKeptWhenTheAnswerIsCancel) {
   StartedSession writer;
   Saved saved = SaveTo(writer, "other.cxl");
   StartedSession reader;
   reader.problem().DataChanged = true;
   reader.entry().Fields[kWallHeightField] = "33.00";
-  reader.platform.answers.push_back(MessageAnswer::No);
+  reader.platform.answers.push_back(MessageAnswer::Cancel);
   EXPECT_FALSE(OpenFrom(reader, saved.path));
   ASSERT_EQ(reader.platform.messages.size(), 1u);
-  EXPECT_EQ(reader.platform.messages[0].text, "Current data will be lost if not saved. Continue?");
-  EXPECT_EQ(reader.platform.messages[0].title, "Verify File Save...");
-  EXPECT_EQ(reader.platform.messages[0].buttons, MessageButtons::YesNo);
-  EXPECT_EQ(reader.platform.messages[0].icon, MessageIcon::Question);
+  EXPECT_EQ(reader.platform.messages[0].text, "Save changes to Untitled?");
+  EXPECT_EQ(reader.platform.messages[0].title, "Calvix");
+  EXPECT_EQ(reader.platform.messages[0].buttons, MessageButtons::SaveDiscardCancel);
+  // Cancelled before the open dialog: no file was asked for.
+  EXPECT_TRUE(reader.platform.dialogs.empty());
   EXPECT_EQ(reader.entry().Fields[kWallHeightField], "33.00");
 }
 
@@ -319,7 +323,7 @@ TEST(ProjectFileTest, AFailedSaveKeepsTheOldFileAndTheFlags) {
   std::filesystem::create_directory(blocked);
   std::filesystem::create_directory(blocked / "inside");
   started.platform.files.push_back(blocked);
-  EXPECT_FALSE(SaveFile(started.session));
+  EXPECT_FALSE(SaveFileAs(started.session));
   ASSERT_EQ(started.platform.messages.size(), 1u);
   EXPECT_EQ(started.platform.messages[0].title, "File Error");
   EXPECT_NE(started.platform.messages[0].text.find(blocked.string()), std::string::npos);
@@ -363,10 +367,10 @@ TEST(ProjectFileTest, NewProblemAsksOnlyWhenChanged) {
 
   started.problem().DataChanged = true;
   started.entry().Fields[kWallHeightField] = "10.00";
-  started.platform.answers.push_back(MessageAnswer::No);
+  started.platform.answers.push_back(MessageAnswer::Cancel);
   EXPECT_FALSE(NewProblem(started.session));
   ASSERT_EQ(started.platform.messages.size(), 1u);
-  EXPECT_EQ(started.platform.messages[0].title, "Verify New File...");
+  EXPECT_EQ(started.platform.messages[0].text, "Save changes to Untitled?");
   EXPECT_EQ(started.entry().Fields[kWallHeightField], "10.00");
 }
 
@@ -386,7 +390,7 @@ TEST(ProjectFileTest, AReadOnlyProjectIsNotReplaced) {
                                          std::filesystem::perms::group_read |
                                          std::filesystem::perms::others_read);
   started.entry().Project = "overwritten";
-  started.platform.files.push_back(path);
+  // File > Save goes to the same file without a dialog.
   EXPECT_FALSE(SaveFile(started.session));
   EXPECT_EQ(started.platform.messages.back().title, "File Error");
   EXPECT_EQ(testing::ReadBytes(path), before);

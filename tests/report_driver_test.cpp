@@ -270,7 +270,7 @@ TEST(ReportDriverTest, ReportStampTime) {
     tm.tm_min = c.minute;
     const ReportStamp stamp = MakeReportStamp(tm);
     EXPECT_EQ(stamp.time, c.time);
-    EXPECT_FALSE(stamp.date.empty());
+    EXPECT_EQ(stamp.date, "2024-03-14");
   }
 }
 
@@ -727,9 +727,9 @@ TEST(ResultsFileTest, WrittenReportIsUtf8TextAndIsAnnounced) {
   }
   EXPECT_EQ(text.substr(text.size() - 27), "reinforced report of part 2");
   ASSERT_EQ(s.platform.messages.size(), 1u);
-  EXPECT_EQ(s.platform.messages[0].title, "File Saved Message");
+  EXPECT_EQ(s.platform.messages[0].title, "Print to File");
   EXPECT_EQ(s.platform.messages[0].text,
-            "Your Calvix problem has been saved to: \r" + path.string());
+            "Report written to " + path.string());
   EXPECT_EQ(s.platform.pointer, (std::vector<bool>{true, false}));
 }
 
@@ -799,7 +799,7 @@ TEST(ResultsFileTest, PrintToFileAsksForTheFileAndCancelWritesNothing) {
   EXPECT_TRUE(PrintResultsToFile(s.session, ReportSession::Request({1}), s.hooks));
   EXPECT_TRUE(std::filesystem::exists(folder / "chosen.txt"));
   ASSERT_EQ(s.platform.messages.size(), 1u);
-  EXPECT_EQ(s.platform.messages[0].title, "File Saved Message");
+  EXPECT_EQ(s.platform.messages[0].title, "Print to File");
 }
 
 TEST(ResultsFileTest, AProblemThatIsNotDesignedCannotBePrinted) {

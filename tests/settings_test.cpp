@@ -360,5 +360,19 @@ TEST(SettingsReaders, FontNameAndSize) {
   }
 }
 
+TEST(SettingsFile, PaperFollowsTheSettingsOrTheUnitSystem) {
+  TempFolder folder;
+  SettingsFile settings(folder / "Calvix.ini");
+  EXPECT_EQ(ReadPaperSize(settings, 1), PaperSize::Letter);
+  EXPECT_EQ(ReadPaperSize(settings, 2), PaperSize::A4);
+  EXPECT_EQ(ReadPaperSize(settings, 3), PaperSize::A4);
+  ASSERT_TRUE(settings.Write("Printer", "PaperSize", "a4"));
+  EXPECT_EQ(ReadPaperSize(settings, 1), PaperSize::A4);
+  ASSERT_TRUE(settings.Write("Printer", "PaperSize", "Letter"));
+  EXPECT_EQ(ReadPaperSize(settings, 2), PaperSize::Letter);
+  ASSERT_TRUE(settings.Write("Printer", "PaperSize", "Legal"));  // not offered: the default
+  EXPECT_EQ(ReadPaperSize(settings, 2), PaperSize::A4);
+}
+
 }  // namespace
 }  // namespace calvix

@@ -10,8 +10,12 @@ DesignBasisPanel::DesignBasisPanel(const Session& session, QWidget* parent)
     : QGroupBox(QStringLiteral("Design Basis"), parent), session_(session) {
   setObjectName(QStringLiteral("fraDesignBasis"));
   auto* form = new QFormLayout(this);
+  // On a narrow screen a value goes under its label rather than widening the
+  // window past the screen.
+  form->setRowWrapPolicy(QFormLayout::WrapLongRows);
   method_ = new QLabel(this);
   method_->setObjectName(QStringLiteral("lblDesignMethod"));
+  method_->setWordWrap(true);
   category_ = new QLabel(this);
   category_->setObjectName(QStringLiteral("lblSeismicCategory"));
   fa_ = new QLabel(this);

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "files/settings.h"
@@ -223,6 +224,9 @@ DesignCriteriaDialog::DesignCriteriaDialog(Session& session, QWidget* parent)
 
   for (int i = 0; i < 3; ++i) general_[i]->setText(QString::fromStdString(model_.GeneralText(i)));
   ShowModel();
+  // The dialog opens with the focus in its first field, not on the page tabs
+  // (set once the dialog is shown: showing it gives the tabs the focus).
+  QTimer::singleShot(0, general_[0], [field = general_[0]] { field->setFocus(); });
   CentreOnScreen(this);
 }
 

@@ -157,6 +157,9 @@ PMPlotData ComputePMPlot(const Problem& problem, const AnalysisResults& analysis
     data.P[0][static_cast<std::size_t>(i)] = analysis.CombAxial[p][k][j];
     data.M[0][static_cast<std::size_t>(i)] = std::fabs(analysis.CombMoment[p][k][j]);
   }
+  for (std::size_t j = 0; j < static_cast<std::size_t>(kStationCount); ++j) {
+    data.negativeMoment[j] = analysis.CombMoment[p][k][j] < 0.0f;
+  }
   if (oneDepth) {
     data.curveCount = 2;
     data.P[1] = positive.P;
@@ -300,11 +303,17 @@ void DrawPMDiagram(QPainter& painter, const QRectF& area, const PMPlotData& data
     }
     painter.drawPath(path);
     if (c == 0) {
-      // The stations of the actual pairs.
-      painter.setBrush(style.color);
+      // The stations of the actual pairs; with separate curves for the two
+      // moment signs each point takes the colour of the curve it is checked
+      // against (hollow for negative moment).
       for (int j = 0; j < kStationCount; ++j) {
-        const QPointF point(toX(data.M[0][static_cast<std::size_t>(j)] * mFactor),
-                            toY(data.P[0][static_cast<std::size_t>(j)] * pFactor));
+        const auto station = static_cast<std::size_t>(j);
+        QColor color = style.color;
+        if (data.curveCount == 3) color = StyleOf(data.negativeMoment[station] ? 1 : 2).color;
+        painter.setPen(QPen(color, lineW * 1.5));
+        painter.setBrush(data.curveCount == 3 && data.negativeMoment[station] ? QBrush(Qt::white)
+                                                                              : QBrush(color));
+        const QPointF point(toX(data.M[0][station] * mFactor), toY(data.P[0][station] * pFactor));
         painter.drawEllipse(point, lineW * 2.5, lineW * 2.5);
       }
       painter.setBrush(Qt::NoBrush);
@@ -492,6 +501,9 @@ PMPlotWindow::PMPlotWindow(QWidget* parent, Session& session, const AnalysisResu
   setObjectName("frmPMPlot");
   setWindowTitle("Load - Moment Interaction Diagram");
   data_.part = part == kParapet ? kParapet : kMainWall;
+  // Without a chosen combination the diagram opens on the one that governs the
+  // part's moment design.
+  if (combo <= 0) combo = design_.reinforced.GovCombo[PartIndex(data_.part)];
   data_.combo = std::clamp(combo, 1, kLoadCombinationCount);
   data_.bar = bar;
 
@@ -520,6 +532,20 @@ PMPlotWindow::PMPlotWindow(QWidget* parent, Session& session, const AnalysisResu
   }
   side->addWidget(rebarCaption);
   side->addWidget(cboRebarDesign_);
+  auto* combCaption = new QLabel("Load &Combination:", this);
+  cboLoadComb_ = new QComboBox(this);
+  cboLoadComb_->setObjectName("cboLoadComb");
+  combCaption->setBuddy(cboLoadComb_);
+  const EntryForm& entry = session_.problem.entry;
+  for (int k = 1; k <= kLoadCombinationCount; ++k) {
+    if (entry.LoadCombSelected[static_cast<std::size_t>(k - 1)] == 0) continue;
+    const std::string label =
+        CombinationLabel(k, entry.StressIncreaseFactor, false, entry.LoadFactors).Label;
+    cboLoadComb_->addItem(QString::fromStdString(std::to_string(k) + ":  " + label), k);
+  }
+  cboLoadComb_->setCurrentIndex(cboLoadComb_->findData(data_.combo));
+  side->addWidget(combCaption);
+  side->addWidget(cboLoadComb_);
   auto* grid = new QGridLayout;
   const auto labels = PMResultLabels(session_.problem, data_);
   for (std::size_t i = 0; i < labels.size(); ++i) {
@@ -537,6 +563,9 @@ PMPlotWindow::PMPlotWindow(QWidget* parent, Session& session, const AnalysisResu
   print->setObjectName("PrintButton");
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OKButton");
+  // Enter closes the window; printing takes a click or Alt+P.
+  print->setAutoDefault(false);
+  ok->setDefault(true);
   side->addWidget(print);
   side->addWidget(ok);
   layout->addLayout(side);
@@ -551,6 +580,11 @@ PMPlotWindow::PMPlotWindow(QWidget* parent, Session& session, const AnalysisResu
       return;
     }
     data_.bar = cboRebarDesign_->itemData(index).toInt();
+    Recompute();
+  });
+  connect(cboLoadComb_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    if (index < 0) return;
+    data_.combo = cboLoadComb_->itemData(index).toInt();
     Recompute();
   });
   Recompute();
@@ -597,6 +631,7 @@ bool PMPlotWindow::PrintOn(QPrinter& printer) {
 
 void PMPlotWindow::PrintClicked() {
   QPrinter printer(QPrinter::HighResolution);
+  SetSettingsPaper(printer, session_);
   QPrintDialog dialog(&printer, this);
   dialog.setWindowTitle("Print Interaction Diagram");
   if (dialog.exec() != QDialog::Accepted) return;

@@ -39,6 +39,10 @@ struct PMPlotData {
   // positive moment curve with d (three curves). Element i is point i + 1.
   std::array<std::array<float, kCurvePointCount>, kPMCurveColumns> P{};
   std::array<std::array<float, kCurvePointCount>, kPMCurveColumns> M{};
+  // Stations whose moment is negative: with three curves their points are
+  // drawn in the colour of the negative-moment curve they are checked against,
+  // the others in the colour of the positive-moment curve.
+  std::array<bool, kStationCount> negativeMoment{};
   float ratioPositive = 0;  // |M+| / Mallow at P+
   float ratioNegative = 0;  // |M-| / Mallow at P-
   float designMoment = 0;   // ft-lb, the sign with the larger ratio (negative on a tie)
@@ -81,6 +85,8 @@ class PMPlotWindow : public QDialog {
 
   const PMPlotData& Data() const { return data_; }
   QComboBox* RebarList() const { return cboRebarDesign_; }
+  // The selected load combinations; the diagram follows the one chosen.
+  QComboBox* CombinationList() const { return cboLoadComb_; }
   // Selects the list entry of a bar row (none when it is not listed).
   void SelectBar(int bar);
   // Prints on `printer` (the Print button asks for one first).
@@ -98,12 +104,14 @@ class PMPlotWindow : public QDialog {
   QWidget* picPMPlot_ = nullptr;
   QWidget* picLegend_ = nullptr;
   QComboBox* cboRebarDesign_ = nullptr;
+  QComboBox* cboLoadComb_ = nullptr;
   std::vector<QLabel*> captions_;
   std::vector<QLabel*> values_;
 };
 
 // Opens the diagram of a working-stress reinforced design for a part, a
-// combination and a bar row; the window deletes itself when closed.
+// combination (0: the governing combination of the part) and a bar row; the
+// window deletes itself when closed.
 PMPlotWindow* ShowInteractionDiagram(QWidget* parent, Session& session,
                                      const AnalysisResults& analysis, const DesignResults& design,
                                      int part, int combo, int bar);

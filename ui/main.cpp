@@ -30,6 +30,11 @@ int main(int argc, char** argv) {
   splash.close();
   if (!started) return 1;
   window.show();
-  window.ShowDesignCriteriaAtStart();
+  // "calvix FILE.cxl" (and a file manager's Open) opens the project file.
+  if (auto file = calvix::ui::ProjectFileArgument(QApplication::arguments())) {
+    window.OpenPath(*file);
+  } else {
+    window.ShowDesignCriteriaAtStart();
+  }
   return QApplication::exec();
 }

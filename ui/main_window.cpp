@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "analysis/design_criteria.h"
 #include "analysis/validation.h"
@@ -25,6 +26,7 @@
 #include "files/window_place.h"
 #include "model/convert_input.h"
 #include "model/entry_editing.h"
+#include "model/entry_fields.h"
 #include "model/errors.h"
 #include "model/field_display.h"
 #include "reports/results_file.h"
@@ -66,7 +68,8 @@ MainWindow::MainWindow(Platform& platform, ProgramFolder folder, QWidget* parent
     : QMainWindow(parent), session_(platform, std::move(folder)) {
   InitResources();
   setObjectName(QStringLiteral("frmMain"));
-  setWindowTitle(QStringLiteral("Calvix"));
+  setWindowTitle(QStringLiteral("Calvix[*]"));
+  history_ = new ProblemHistory(session_, this);
   BuildToolbar();
   BuildMenus();
   setCentralWidget(BuildPages());
@@ -148,30 +151,17 @@ void MainWindow::BuildMenus() {
     connect(action, &QAction::triggered, this, command);
     return action;
   };
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->setObjectName(QStringLiteral("mnuFile"));
-  add(file, "&New", "mnuFileItem0", [this] { FileNew(); });
-  add(file, "&Open...", "mnuFileItem1", [this] { FileOpen(); });
-  add(file, "&Save...", "mnuFileItem2", [this] { FileSave(); });
-  file->addSeparator();
-  add(file, "&Print...", "mnuFileItem4", [this] { FilePrint(); });
-  file->addSeparator();
-  add(file, "E&xit", "mnuFileItem6", [this] { close(); });
-
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-  edit->setObjectName(QStringLiteral("mnuEdit"));
-  add(edit, "&Design Criteria...", "mnuEditItem0", [this] { EditDesignCriteria(); });
-  add(edit, "Load &Combinations...", "mnuEditItem1", [this] { EditLoadCombinations(); });
-  edit->addSeparator();
-  add(edit, "&Wall Data", "mnuEditItem3", [this] { SelectTab(0); });
-  add(edit, "&Loads", "mnuEditItem4", [this] { SelectTab(1); });
-  add(edit, "M&asonry Data", "mnuEditItem5", [this] { SelectTab(2); });
-  add(edit, "&Materials", "mnuEditItem6", [this] { SelectTab(3); });
+  BuildFileMenu();
+  BuildEditMenu();
 
   QMenu* solve = menuBar()->addMenu(QStringLiteral("&Solve"));
   solve->setObjectName(QStringLiteral("mnuSolve"));
-  add(solve, "&Reinforced Wall", "mnuSolveItem0", [this] { SolveReinforced(); });
-  add(solve, "&Unreinforced Wall", "mnuSolveItem1", [this] { SolveUnreinforced(); });
+  add(solve, "&Reinforced Wall", "mnuSolveItem0", [this] {
+    SolveReinforced();
+  })->setShortcut(QKeySequence(Qt::Key_F5));
+  add(solve, "&Unreinforced Wall", "mnuSolveItem1", [this] {
+    SolveUnreinforced();
+  })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
   solve->addSeparator();
   add(solve, "&Graphic Plot", "mnuSolveItem3", [this] { SolveGraphicPlot(); });
 
@@ -184,14 +174,16 @@ void MainWindow::BuildMenus() {
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("mnuHelp"));
-  add(help, "&Manual", "mnuHelpItem0", [this] { HelpManual(); });
+  add(help, "&Manual", "mnuHelpItem0", [this] {
+    HelpManual();
+  })->setShortcut(QKeySequence::HelpContents);
   add(help, "&About Calvix...", "mnuHelpItem1", [this] { HelpAbout(); });
 
   popup_ = new QMenu(QStringLiteral("PopUp"), this);
   popup_->setObjectName(QStringLiteral("mnuPopUp"));
   add(popup_, "New Problem", "mnuPopUpItem0", [this] { FileNew(); });
   add(popup_, "Open...", "mnuPopUpItem1", [this] { FileOpen(); });
-  add(popup_, "Save...", "mnuPopUpItem2", [this] { FileSave(); });
+  add(popup_, "Save", "mnuPopUpItem2", [this] { FileSave(); });
   popup_->addSeparator();
   add(popup_, "Design Criteria...", "mnuPopUpItem4", [this] { EditDesignCriteria(); });
   add(popup_, "Load Combinations", "mnuPopUpItem5", [this] { EditLoadCombinations(); });
@@ -211,6 +203,7 @@ void MainWindow::AddFieldRows(QWidget* page, QGridLayout* grid, int first, int l
     edit->setProperty("index", index);
     edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-99,999.000")) + 14);
     fields_[static_cast<size_t>(index)] = edit;
+    edit->installEventFilter(this);
     labels_[static_cast<size_t>(index)] = label;
     subLabels_[static_cast<size_t>(index)] = subLabel;
     unitLabels_[static_cast<size_t>(index)] = unit;
@@ -224,7 +217,7 @@ void MainWindow::AddFieldRows(QWidget* page, QGridLayout* grid, int first, int l
     connect(edit, &NumericEdit::focusLeft, this, [this](int i) { FieldLeft(i); });
     connect(edit, &NumericEdit::enterPressed, this, [this, edit](int i) {
       FieldLeft(i);
-      edit->MoveOn();
+      MoveOnFrom(edit);
     });
   }
 }
@@ -245,13 +238,18 @@ QWidget* MainWindow::BuildPages() {
   QWidget* wall = newPage("picWallTab");
   auto* wallGrid = new QGridLayout(wall);
   AddFieldRows(wall, wallGrid, kWallHeightField, kStripWidthField);
-  auto* layers = new QGroupBox(QStringLiteral("Main Wall Reinf. Layers"), wall);
+  // Alt+L and Alt+G put the focus on the selected option of their group.
+  auto* layers = new QGroupBox(QStringLiteral("Main Wall Reinf. &Layers"), wall);
   auto layerButtons = AddOptionFrame(layers, {"One Layer", "Two Layers"}, "optReinfLayers");
   reinfLayers_ = {layerButtons[0], layerButtons[1]};
-  auto* grout = new QGroupBox(QStringLiteral("Grout Spacing"), wall);
+  auto* grout = new QGroupBox(QStringLiteral("&Grout Spacing"), wall);
   auto groutButtons =
       AddOptionFrame(grout, {"Partially Grouted", "Solid Grouted"}, "optGroutSpacing");
   groutSpacing_ = {groutButtons[0], groutButtons[1]};
+  for (QRadioButton* option :
+       {layerButtons[0], layerButtons[1], groutButtons[0], groutButtons[1]}) {
+    option->installEventFilter(this);
+  }
   auto* options = new QHBoxLayout;
   options->addWidget(layers);
   options->addWidget(grout);
@@ -339,7 +337,8 @@ QWidget* MainWindow::BuildPages() {
   side->addWidget(picWallGraphic_, 1);
   designBasis_ = new DesignBasisPanel(session_, central);
   side->addWidget(designBasis_);
-  layout->addLayout(side);
+  // The picture takes its share of a wider or taller window.
+  layout->addLayout(side, 1);
 
   // Interactions of the pages.
   connect(viewButtons_[0], &QPushButton::clicked, this,
@@ -359,11 +358,15 @@ QWidget* MainWindow::BuildPages() {
     if (!on || loading_) return;
     Guard("Grout Spacing Click", [this] {
       if (!ChooseGroutSpacing(session_, 0)) ShowProblem();
+      RecordEdit(QStringLiteral("Grout Spacing"));
     });
   });
   connect(groutSpacing_[1], &QRadioButton::toggled, this, [this](bool on) {
     if (!on || loading_) return;
-    Guard("Grout Spacing Click", [this] { ChooseGroutSpacing(session_, 1); });
+    Guard("Grout Spacing Click", [this] {
+      ChooseGroutSpacing(session_, 1);
+      RecordEdit(QStringLiteral("Grout Spacing"));
+    });
   });
   for (int i = 0; i < 2; ++i) {
     connect(reinfLayers_[i], &QRadioButton::toggled, this, [this, i](bool on) {
@@ -371,6 +374,7 @@ QWidget* MainWindow::BuildPages() {
       Guard("Reinf Layers Click", [this, i] {
         ChooseReinforcementLayers(session_, i);
         picWallGraphic_->update();
+        RecordEdit(QStringLiteral("Reinf. Layers"));
       });
     });
   }
@@ -382,21 +386,32 @@ QWidget* MainWindow::BuildPages() {
         SiteCoefficientDialog dialog(session_.platform, session_.problem.entry, this);
         if (dialog.exec() == QDialog::Accepted) MarkInputChanged(session_.problem);
       }
+      RecordEdit(QStringLiteral("Site Class"));
     });
   });
   connect(cboUseGroup_, &QComboBox::activated, this, [this](int) {
-    Guard("Use Group Click",
-          [this] { ChooseUseGroup(session_, cboUseGroup_->currentText().toStdString()); });
+    Guard("Use Group Click", [this] {
+      ChooseUseGroup(session_, cboUseGroup_->currentText().toStdString());
+      RecordEdit(QStringLiteral("Seismic Use Group"));
+    });
   });
   connect(cboS1_, &QComboBox::activated, this, [this](int) {
-    Guard("S1 Click", [this] { ChooseS1Class(session_, cboS1_->currentText().toStdString()); });
+    Guard("S1 Click", [this] {
+      ChooseS1Class(session_, cboS1_->currentText().toStdString());
+      RecordEdit(QStringLiteral("S1"));
+    });
   });
   connect(cboParapetIp_, &QComboBox::activated, this, [this](int) {
-    Guard("Parapet Ip Click",
-          [this] { ChooseParapetIp(session_, cboParapetIp_->currentText().toStdString()); });
+    Guard("Parapet Ip Click", [this] {
+      ChooseParapetIp(session_, cboParapetIp_->currentText().toStdString());
+      RecordEdit(QStringLiteral("Parapet Importance Factor"));
+    });
   });
   connect(windGrid_, &WindLoadGrid::leaveGrid, this, [this] { cboSiteClass_->setFocus(); });
-  connect(windGrid_, &WindLoadGrid::cellCommitted, this, [this] { picWallGraphic_->update(); });
+  connect(windGrid_, &WindLoadGrid::cellCommitted, this, [this] {
+    picWallGraphic_->update();
+    RecordEdit(QStringLiteral("Wind Load"));
+  });
   return central;
 }
 
@@ -418,6 +433,8 @@ bool MainWindow::StartUp() {
     RestoreWindowPlace();
     session_.problem.DataChanged = false;
     session_.problem.Designed = false;
+    history_->Reset(true);
+    ShowCaption();
     ok = true;
   });
   started_ = ok;
@@ -428,6 +445,8 @@ void MainWindow::ShowDesignCriteriaAtStart() {
   if (started_ && session_.problem.ShowDesignCriteria) {
     EditDesignCriteria();
     session_.problem.DataChanged = false;
+    history_->Reset(true);
+    ShowCaption();
   }
 }
 
@@ -489,7 +508,9 @@ void MainWindow::ShowProblem() {
 }
 
 void MainWindow::ShowCaption() {
-  setWindowTitle(QString::fromStdString(session_.window.Caption));
+  // "[*]" is where the title shows the mark of a problem with unsaved changes.
+  setWindowTitle(QString::fromStdString(session_.window.Caption) + QStringLiteral("[*]"));
+  setWindowModified(session_.problem.DataChanged);
   statusBar_[0]->setText(QString::fromStdString(session_.window.ProjectStatus));
 }
 
@@ -517,6 +538,7 @@ void MainWindow::FieldEdited(int index, const QString& text) {
     changed_[static_cast<size_t>(index)] = true;
     auto states = EditFieldText(session_, index, text.toStdString());
     if (states) ApplyStates(*states);
+    setWindowModified(session_.problem.DataChanged);
   });
 }
 
@@ -533,16 +555,36 @@ void MainWindow::FieldLeft(int index) {
     } else {
       ShowProblem();
     }
+    RecordEdit(QString::fromStdString(EntryFieldName(index)));
   });
 }
 
+void MainWindow::MoveOnFrom(QWidget* control) {
+  int page = CurrentPage();
+  if (!PageWidget(page)->isAncestorOf(control)) return;
+  focusNextPrevChild(true);
+  QWidget* now = QApplication::focusWidget();
+  if (now == nullptr || !PageWidget(page)->isAncestorOf(now)) PageTabs(kPageDownKey);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // Undo and redo keys in an entry field undo the problem's edits, not the
+  // field's typing: the field does not claim them, so the Edit menu gets them.
+  if (event->type() == QEvent::ShortcutOverride && qobject_cast<NumericEdit*>(watched)) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+        key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+      event->ignore();
+      return true;
+    }
+  }
   // Enter in a list moves on to the next control, as Tab does.
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-        qobject_cast<QComboBox*>(watched) != nullptr) {
-      focusNextPrevChild(true);
+        (qobject_cast<QComboBox*>(watched) != nullptr ||
+         qobject_cast<QRadioButton*>(watched) != nullptr)) {
+      MoveOnFrom(static_cast<QWidget*>(watched));
       return true;
     }
   }
@@ -550,8 +592,33 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::PageTabs(int keyCode) {
-  int next = calvix::PageTabs(tabInput_->currentIndex(), keyCode);
-  if (next != tabInput_->currentIndex()) tabInput_->setCurrentIndex(next);
+  int next = calvix::PageTabs(CurrentPage(), keyCode, kInputPageCount);
+  SelectPage(next);
+  // The focus goes to the first control of the page, so that typing goes on there.
+  QWidget* page = PageWidget(next);
+  QWidget* first = page->nextInFocusChain();
+  while (first != page && !(first->isVisibleTo(page) && first->isEnabled() &&
+                            (first->focusPolicy() & Qt::TabFocus))) {
+    first = first->nextInFocusChain();
+  }
+  if (first != page) first->setFocus(Qt::TabFocusReason);
+}
+
+int MainWindow::CurrentPage() const {
+  int tab = tabInput_->currentIndex();
+  if (tab == 0) return 0;
+  if (tab == 1) return 1 + tabLoads_->currentIndex();
+  return tab + 1;
+}
+
+QWidget* MainWindow::PageWidget(int page) const {
+  if (page == 1 || page == 2) return tabLoads_->widget(page - 1);
+  return tabInput_->widget(page == 0 ? 0 : page - 1);
+}
+
+void MainWindow::SelectPage(int page) {
+  if (page == 1 || page == 2) tabLoads_->setCurrentIndex(page - 1);
+  tabInput_->setCurrentIndex(page <= 2 ? std::min(page, 1) : page - 1);
 }
 
 void MainWindow::SelectTab(int tab) {
@@ -560,40 +627,6 @@ void MainWindow::SelectTab(int tab) {
 
 // ---------------------------------------------------------------------------
 // Commands
-
-void MainWindow::FileNew() {
-  Guard("Menu File Item", [this] {
-    if (!NewProblem(session_)) return;
-    changed_.fill(false);
-    windGrid_->FormatWindGrid();
-    UpdateFieldsAndShow();
-    // Criteria chosen there belong to the new problem and count as a change.
-    if (session_.problem.ShowDesignCriteria) EditDesignCriteria();
-  });
-}
-
-void MainWindow::FileOpen() {
-  Guard("Menu File Item", [this] {
-    if (!OpenFile(session_)) return;
-    PaintTabs();
-    windGrid_->FormatWindGrid();
-    UpdateFieldsAndShow();
-    changed_.fill(false);
-  });
-}
-
-void MainWindow::FileSave() {
-  Guard("Menu File Item", [this] {
-    // A field still being edited is taken first.
-    if (auto* edit = qobject_cast<NumericEdit*>(QApplication::focusWidget()))
-      FieldLeft(edit->index());
-    if (windGrid_->editing() && !windGrid_->CommitEdit()) return;
-    if (SaveFile(session_)) {
-      changed_.fill(false);
-      ShowCaption();
-    }
-  });
-}
 
 void MainWindow::FilePrint() {
   Guard("Menu File Item", [this] {
@@ -613,6 +646,7 @@ void MainWindow::EditDesignCriteria() {
     dialog.exec();
     ApplyStates(AfterDesignCriteria(session_));
     DoRPanelLabels();
+    RecordEdit(QStringLiteral("Design Criteria"));
   });
 }
 
@@ -620,6 +654,7 @@ void MainWindow::EditLoadCombinations() {
   Guard("Menu Edit Item", [this] {
     LoadCombinationDialog dialog(session_, this);
     dialog.exec();
+    RecordEdit(QStringLiteral("Load Combinations"));
   });
 }
 
@@ -628,9 +663,11 @@ void MainWindow::Solve(bool reinforced) {
     if (auto* edit = qobject_cast<NumericEdit*>(QApplication::focusWidget()))
       FieldLeft(edit->index());
     if (windGrid_->editing() && !windGrid_->CommitEdit()) return;
+    CloseResultWindows();
     SolveOutcome outcome = SolveWall(session_, reinforced, analysis_, DesignRoutinesFor(design_));
     ShowProblem();
     if (!outcome.designed) return;
+    ShowStatus(QStringLiteral("Solved"));
     if (showResults) {
       showResults(*this, outcome);
       return;
@@ -669,19 +706,7 @@ void MainWindow::OptionsMasonryData() {
     if (dialog.exec() == QDialog::Accepted) chosen = dialog.userMasonryData();
     AfterMasonryDataDialog(session_, chosen);
     ShowProblem();
-  });
-}
-
-void MainWindow::OptionsUnits() {
-  Guard("Menu Options Item", [this] {
-    UnitsDialog dialog(session_.problem.units.UnitsType, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    if (UnitsDialogOk(session_, dialog.selected())) {
-      PaintTabs();
-      windGrid_->FormatWindGrid();
-      UpdateFieldsAndShow();
-      changed_.fill(false);
-    }
+    RecordEdit(QStringLiteral("Masonry Data"));
   });
 }
 
@@ -710,15 +735,17 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   popup_->exec(event->globalPos());
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-  bool confirmed = false;
-  Guard("Form Unload", [this, &confirmed] { confirmed = ConfirmExit(session_.platform); });
-  if (!confirmed) {
-    event->ignore();
-    return;
-  }
-  KeepWindowPlace();
-  event->accept();
+// A kept place on the screen it opens on: no larger than the screen's free
+// area and moved inside it (a size kept at another scaling can exceed it).
+static QRect ClampedToScreen(const QRect& kept) {
+  QScreen* screen = QGuiApplication::screenAt(kept.center());
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return kept;
+  const QRect free = screen->availableGeometry();
+  const QSize size = kept.size().boundedTo(free.size());
+  const int left = std::clamp(kept.left(), free.left(), free.right() + 1 - size.width());
+  const int top = std::clamp(kept.top(), free.top(), free.bottom() + 1 - size.height());
+  return QRect(QPoint(left, top), size);
 }
 
 void MainWindow::RestoreWindowPlace() {
@@ -726,6 +753,7 @@ void MainWindow::RestoreWindowPlace() {
   auto place = ReadWindowPlace(settings, kMainWindowSection);
   if (!place) {
     resize(sizeHint().expandedTo(QSize(980, 640)));
+    setGeometry(ClampedToScreen(geometry()));
     return;
   }
   // A place kept on a screen that is no longer there is not used.
@@ -738,7 +766,7 @@ void MainWindow::RestoreWindowPlace() {
     resize(place->width, place->height);
     return;
   }
-  setGeometry(kept);
+  setGeometry(ClampedToScreen(kept));
   if (place->maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 

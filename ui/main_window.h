@@ -14,7 +14,9 @@
 #include <QTabWidget>
 #include <QToolBar>
 #include <array>
+#include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "analysis/load_analysis.h"
 #include "analysis/solve.h"
@@ -23,12 +25,17 @@
 #include "model/session.h"
 #include "ui/design_basis_panel.h"
 #include "ui/numeric_edit.h"
+#include "ui/undo_commands.h"
 #include "ui/wall_picture.h"
 #include "ui/wind_load_grid.h"
 
 class QGridLayout;
 
 namespace calvix::ui {
+
+// The project file named on the command line ("calvix FILE.cxl"): the first
+// argument after the program's name that is not an option.
+std::optional<std::filesystem::path> ProjectFileArgument(const QStringList& arguments);
 
 class MainWindow : public QMainWindow {
   Q_OBJECT
@@ -63,12 +70,20 @@ class MainWindow : public QMainWindow {
   bool fieldChangeMark(int index) const { return changed_.at(static_cast<size_t>(index)); }
   const AnalysisResults& analysis() const { return analysis_; }
   const DesignResults& design() const { return design_; }
+  ProblemHistory* history() const { return history_; }
+  QMenu* recentFilesMenu() const { return recentMenu_; }
 
   // Commands of the menus, the pop-up menu and the toolbar.
   void FileNew();
   void FileOpen();
   void FileSave();
+  void FileSaveAs();
+  // Opens `path` after the save question (recent files, the command line).
+  bool OpenPath(const std::filesystem::path& path);
   void FilePrint();
+  void EditUndo();
+  void EditRedo();
+  void EditUndoHistory();
   void EditDesignCriteria();
   void EditLoadCombinations();
   void SelectTab(int tab);
@@ -97,6 +112,10 @@ class MainWindow : public QMainWindow {
   std::function<void(MainWindow&, int part, int combination, int bar)> openInteractionDiagram;
   // ---------------------------------------------------------------------------
 
+  // A passing note in the status bar ("Solved", "Saved wall.cxl", "Printed").
+  void ShowStatus(const QString& text);
+  QString statusNote() const;
+
   // Shows every field, list, option and table cell of the problem, the field
   // states, the caption and the status texts.
   void UpdateFieldsAndShow();
@@ -104,8 +123,12 @@ class MainWindow : public QMainWindow {
   // Refills the field labels and the wind grid headings (unit change).
   void PaintTabs();
   void DoRPanelLabels();
-  // Page Up / Page Down.
+  // Page Up / Page Down through the five pages, the two load pages included.
   void PageTabs(int keyCode);
+  // Page 0-4: Wall Data, Dead & Live, Seismic & Wind, Masonry, Materials.
+  int CurrentPage() const;
+  void SelectPage(int page);
+  QWidget* PageWidget(int page) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -114,15 +137,37 @@ class MainWindow : public QMainWindow {
 
  private:
   void BuildMenus();
+  void BuildFileMenu();
+  void BuildEditMenu();
+  void FillRecentFilesMenu();
   void BuildToolbar();
   QWidget* BuildPages();
   void AddFieldRows(QWidget* page, QGridLayout* grid, int first, int last, int row = 0);
   void FieldFocused(int index);
   void FieldEdited(int index, const QString& text);
   void FieldLeft(int index);
+  // Enter: on to the next control, and from the last control of a page on to
+  // the first of the next page.
+  void MoveOnFrom(QWidget* control);
   void ApplyStates(const FieldStates& states);
   void Solve(bool reinforced);
   void ShowCaption();
+  // --- Unsaved changes and the undo history (main_window_files.cpp) --------
+  // Takes a field or wind cell still being edited, as leaving it would.
+  // False when the wind cell's value was refused.
+  bool CommitPendingEdit();
+  // After an accepted edit: records it in the history and marks the title.
+  void RecordEdit(const QString& what);
+  // After New, Open or a change of unit system: shows the new problem and
+  // starts its history; `saved`: the problem is its file's.
+  void AfterProblemReplaced(bool saved);
+  // Keeps the problem's file at the head of the recent files.
+  void RememberProjectFile();
+  // The results, print and interaction diagram windows belong to the results
+  // of the problem as it was solved: they close when it is replaced, changed
+  // by undo or redo, or solved again. The wall picture shows the new problem.
+  void CloseResultWindows();
+  // ---------------------------------------------------------------------------
   void KeepWindowPlace();
   void RestoreWindowPlace();
   // Runs `action` and reports an unexpected failure with `routine` and the
@@ -154,6 +199,8 @@ class MainWindow : public QMainWindow {
   DesignBasisPanel* designBasis_ = nullptr;
   QToolBar* toolbar_ = nullptr;
   QMenu* popup_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  ProblemHistory* history_ = nullptr;
   bool loading_ = false;  // suppresses edit handling while the problem is shown
   bool started_ = false;
 };

@@ -199,7 +199,10 @@ ReportRequest PrintDialog::Request() const {
 bool PrintDialog::PrintClicked() {
   SaveChecks();
   if (chkReport_[6]->isChecked()) return PrintToFile();
-  if (!state_.printer) state_.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!state_.printer) {
+    state_.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    SetSettingsPaper(*state_.printer, session_);
+  }
   QPrintDialog dialog(state_.printer.get(), this);
   dialog.setWindowTitle("Print Results");
   if (dialog.exec() != QDialog::Accepted) return false;
@@ -223,7 +226,10 @@ bool PrintDialog::PrintToFile() {
 }
 
 void PrintDialog::SetupClicked() {
-  if (!state_.printer) state_.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (!state_.printer) {
+    state_.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    SetSettingsPaper(*state_.printer, session_);
+  }
   QPageSetupDialog dialog(state_.printer.get(), this);
   dialog.setWindowTitle("Printer Setup");
   dialog.exec();
@@ -252,10 +258,12 @@ void PrintDialog::done(int result) {
   QDialog::done(result);
 }
 
-bool RunPrintDialog(QWidget* parent, Session& session, PrintDialogState& state, PrintJob job) {
+bool RunPrintDialog(QWidget* parent, Session& session, PrintDialogState& state, PrintJob job,
+                    bool* printed) {
   if (!CheckPrintable(session)) return false;
   PrintDialog dialog(parent, session, state, std::move(job));
-  dialog.exec();
+  const bool accepted = dialog.exec() == QDialog::Accepted;
+  if (printed != nullptr) *printed = accepted;
   return true;
 }
 

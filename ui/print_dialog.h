@@ -117,7 +117,9 @@ class PrintDialog : public QDialog {
 
 // The print command (PrintFile): refuses a problem that is not designed with
 // the "Print Error..." message and opens no dialog; otherwise runs the dialog
-// modally. Returns whether the dialog was shown.
-bool RunPrintDialog(QWidget* parent, Session& session, PrintDialogState& state, PrintJob job);
+// modally. Returns whether the dialog was shown; `printed` (when given) tells
+// whether the report went to the printer or its file.
+bool RunPrintDialog(QWidget* parent, Session& session, PrintDialogState& state, PrintJob job,
+                    bool* printed = nullptr);
 
 }  // namespace calvix

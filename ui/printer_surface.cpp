@@ -154,6 +154,12 @@ QRectF ReportPictureArea(ReportDocument& document, const QtPrinterSurface& surfa
   return QRectF(top.topLeft(), bottom.topLeft());
 }
 
+void SetSettingsPaper(QPrinter& printer, const Session& session) {
+  PaperSize paper =
+      ReadPaperSize(SettingsFile(session.folder.Settings()), session.problem.units.UnitsType);
+  printer.setPageSize(QPageSize(paper == PaperSize::Letter ? QPageSize::Letter : QPageSize::A4));
+}
+
 void PrepareReportPrinter(QPrinter& printer) {
   const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
   const QMarginsF wanted(std::max(margins.left(), kReportPaperMarginMm),

@@ -74,6 +74,11 @@ inline constexpr double kReportPaperMarginMm = 12.7;
 // Sets the paper margins of a printer to at least kReportPaperMarginMm.
 void PrepareReportPrinter(QPrinter& printer);
 
+// A new printer on the paper of the settings (Letter in U.S. units, A4 in the
+// metric systems unless the settings name one); the print and page set-up
+// dialogs then start from it.
+void SetSettingsPaper(QPrinter& printer, const Session& session);
+
 // The whole report of `request` on `printer` (a printer or a PDF file), with
 // the printer font of the settings file; `wallPicture` draws the wall picture
 // on its page when the report asks for it. Returns whether the job was

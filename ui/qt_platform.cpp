@@ -1,9 +1,11 @@
 #include "ui/qt_platform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 
 namespace calvix::ui {
@@ -30,6 +32,19 @@ QString QtFileFilter(const std::string& filter) {
   return names.join(QStringLiteral(";;"));
 }
 
+// Save / Don't Save / Cancel; Esc and closing the box cancel.
+static MessageAnswer AskSaveDiscardCancelBox(QMessageBox& box) {
+  box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  box.button(QMessageBox::Discard)->setText(QStringLiteral("Do&n't Save"));
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  box.exec();
+  QAbstractButton* clicked = box.clickedButton();
+  if (clicked == box.button(QMessageBox::Save)) return MessageAnswer::Save;
+  if (clicked == box.button(QMessageBox::Discard)) return MessageAnswer::Discard;
+  return MessageAnswer::Cancel;
+}
+
 MessageAnswer QtPlatform::ShowMessage(const Message& message) {
   QMessageBox box(parent_);
   switch (message.icon) {
@@ -52,16 +67,22 @@ MessageAnswer QtPlatform::ShowMessage(const Message& message) {
   // A message during a solve must not show the hourglass over its buttons.
   bool wasBusy = busy_;
   if (wasBusy) QApplication::restoreOverrideCursor();
+  // The window the message was started from (the results window, say) has
+  // the focus again once the box is closed.
+  QPointer<QWidget> owner = QApplication::activeWindow();
   MessageAnswer answer = MessageAnswer::Ok;
   if (message.buttons == MessageButtons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     answer = box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+  } else if (message.buttons == MessageButtons::SaveDiscardCancel) {
+    answer = AskSaveDiscardCancelBox(box);
   } else {
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
   }
   if (wasBusy) QApplication::setOverrideCursor(Qt::WaitCursor);
+  if (owner != nullptr && owner->isVisible()) owner->activateWindow();
   return answer;
 }
 

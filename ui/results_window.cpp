@@ -471,7 +471,8 @@ void ResultsWindow::ClickButton(int index) {
     case 4:
       // The interaction diagram belongs to working-stress reinforced designs.
       if (run_ == DesignRun::Reinforced && actions_.openDiagram) {
-        actions_.openDiagram(GetInfo(), std::max(1, tabResults_->currentIndex()), SelectedChoice());
+        // From the summary (tab 0) the diagram opens on the governing combination.
+        actions_.openDiagram(GetInfo(), tabResults_->currentIndex(), SelectedChoice());
       }
       break;
     default:
@@ -586,7 +587,9 @@ void ConnectReportWindows(ui::MainWindow& window) {
     job.wallPicture = [&session](QPainter& painter, const QRectF& area) {
       ui::PlotWall(painter, session, area, true);
     };
-    RunPrintDialog(&main, session, shared->print, std::move(job));
+    bool printed = false;
+    RunPrintDialog(&main, session, shared->print, std::move(job), &printed);
+    if (printed) main.ShowStatus(QStringLiteral("Printed"));
   };
 
   window.openInteractionDiagram = [](ui::MainWindow& main, int part, int combination, int bar) {
@@ -598,7 +601,11 @@ void ConnectReportWindows(ui::MainWindow& window) {
     // A new solve replaces the window of the last one.
     if (shared->results) shared->results->close();
     ResultsWindowActions actions;
-    actions.print = [&main] { main.FilePrint(); };
+    // After printing or its messages the results window has the focus again.
+    actions.print = [&main, shared] {
+      main.FilePrint();
+      if (shared->results) shared->results->activateWindow();
+    };
     actions.openDiagram = [&main](int part, int combination, int bar) {
       if (main.openInteractionDiagram) main.openInteractionDiagram(main, part, combination, bar);
     };

@@ -10,6 +10,7 @@
 #include "analysis/seismic_loads.h"
 #include "model/field_display.h"
 #include "model/number_format.h"
+#include "model/program_version.h"
 #include "ui/dialog_helpers.h"
 #include "ui/numeric_edit.h"
 
@@ -40,7 +41,7 @@ std::pair<QPushButton*, QPushButton*> AddOkCancel(QDialog* dialog, QBoxLayout* l
 }  // namespace
 
 QString ProgramNameAndVersion() {
-  return QStringLiteral("Calvix  Version ") + QCoreApplication::applicationVersion();
+  return QStringLiteral("Calvix  Version ") + QString::fromStdString(ProgramVersion());
 }
 
 SiteCoefficientDialog::SiteCoefficientDialog(Platform& platform, EntryForm& entry, QWidget* parent)
@@ -103,8 +104,20 @@ UnitsDialog::UnitsDialog(int16_t currentUnitsType, QWidget* parent) : QDialog(pa
   int element = currentUnitsType >= 1 && currentUnitsType <= 3 ? currentUnitsType - 1 : 0;
   options_[static_cast<size_t>(element)]->setChecked(true);
   layout->addWidget(frame);
+  auto* problem = new QGroupBox(QStringLiteral("The Open Problem:"), this);
+  auto changes = AddOptionFrame(
+      problem, {"&Convert it to the new units", "Start a &new problem from the default data"},
+      QStringLiteral("optUnitChange"));
+  changeOptions_ = {changes[0], changes[1]};
+  changeOptions_[0]->setChecked(true);
+  layout->addWidget(problem);
   AddOkCancel(this, layout, QStringLiteral("cmdUnits"));
+  options_[static_cast<size_t>(element)]->setFocus();
   CentreOnScreen(this);
+}
+
+UnitChange UnitsDialog::change() const {
+  return changeOptions_[1]->isChecked() ? UnitChange::NewProblem : UnitChange::ConvertProblem;
 }
 
 int16_t UnitsDialog::selected() const {
@@ -153,6 +166,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
       new QLabel(QStringLiteral("Analysis and design of reinforced and unreinforced masonry walls\n"
                                 "under out-of-plane loads, by ACI 530-99 and IBC 2000."),
                  this));
+  auto* built = new QLabel(QStringLiteral("Built ") + QString::fromStdString(BuildDate()), this);
+  built->setObjectName(QStringLiteral("lblBuildDate"));
+  layout->addWidget(built);
   auto* row = new QHBoxLayout;
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   ok->setObjectName(QStringLiteral("cmdOK"));

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "files/program_start.h"
 #include "model/session.h"
 
 namespace calvix::ui {
@@ -32,16 +33,22 @@ class SiteCoefficientDialog : public QDialog {
   QLineEdit* field_;
 };
 
-// "Calvix Units": the chosen unit system code (1-3) after OK.
+// "Calvix Units": the chosen unit system code (1-3) after OK, and whether the
+// open problem is converted into it (the default) or a new problem started.
 class UnitsDialog : public QDialog {
   Q_OBJECT
  public:
   UnitsDialog(int16_t currentUnitsType, QWidget* parent = nullptr);
   int16_t selected() const;
+  UnitChange change() const;
   QRadioButton* option(int element) const { return options_.at(static_cast<size_t>(element)); }
+  QRadioButton* changeOption(int element) const {
+    return changeOptions_.at(static_cast<size_t>(element));
+  }
 
  private:
   std::array<QRadioButton*, 3> options_{};
+  std::array<QRadioButton*, 2> changeOptions_{};
 };
 
 // "Edit Masonry Data": after OK, true when the engineer edits the masonry

@@ -23,8 +23,9 @@ constexpr double kPrinterPageHeight = 10560;
 constexpr double kPrinterDrawingTop = 3000;
 // Screen drawing: 15 twips to the pixel at 100 % display scaling.
 constexpr double kTwipsPerPixel = 15.0;
-// The main window's schematic may be drawn up to twice its 100 % size.
-constexpr double kPanelMaxScale = 2.0 / kTwipsPerPixel;
+// The main window's schematic grows with its pane, up to four times its 100 %
+// size (beyond that the labels in the window's font would look lost).
+constexpr double kPanelMaxScale = 4.0 / kTwipsPerPixel;
 
 QFont DrawingFont() {
   QFont font(QStringLiteral("Courier New"));
@@ -144,7 +145,7 @@ WallGraphic::WallGraphic(Session& session, QWidget* parent) : QWidget(parent), s
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, Qt::white);
   setPalette(palette);
-  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void WallGraphic::SetView(WallView view) {

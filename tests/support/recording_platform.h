@@ -1,6 +1,6 @@
 // A platform for tests: records every message box in order, answers questions
-// from a script (Yes when the script is empty) and hands out scripted file
-// choices.
+// from a script (Yes, or Save for a save question, when the script is empty) and hands out scripted
+// file choices.
 #pragma once
 
 #include <deque>
@@ -17,7 +17,10 @@ class RecordingPlatform : public Platform {
   MessageAnswer ShowMessage(const Message& message) override {
     messages.push_back(message);
     if (message.buttons == MessageButtons::Ok) return MessageAnswer::Ok;
-    if (answers.empty()) return MessageAnswer::Yes;
+    if (answers.empty()) {
+      return message.buttons == MessageButtons::SaveDiscardCancel ? MessageAnswer::Save
+                                                                  : MessageAnswer::Yes;
+    }
     MessageAnswer answer = answers.front();
     answers.pop_front();
     return answer;

@@ -143,9 +143,8 @@ TEST(PrintDialogTest, PrintToFileWritesTheReportAndSaysWhere) {
   ASSERT_EQ(example.platform.dialogs.size(), 1u);
   EXPECT_EQ(example.platform.dialogs[0].title, "Print Results To File");
   ASSERT_EQ(example.platform.messages.size(), 1u);
-  EXPECT_EQ(example.platform.messages[0].title, "File Saved Message");
-  EXPECT_EQ(example.platform.messages[0].text,
-            "Your Calvix problem has been saved to: \r" + file.string());
+  EXPECT_EQ(example.platform.messages[0].title, "Print to File");
+  EXPECT_EQ(example.platform.messages[0].text, "Report written to " + file.string());
   const std::string text = testing::ReadBytes(file);
   EXPECT_NE(text.find("RESULTS OF PART 1 WITH 0"), std::string::npos);
   EXPECT_NE(text.find("RESULTS OF PART 2 WITH 0"), std::string::npos);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 namespace calvix::ui {
@@ -41,6 +42,41 @@ TEST(QtPlatformTest, QuestionIsAYesNoBoxWithItsTitleAndText) {
   EXPECT_EQ(title, "Exit Program...");
   EXPECT_EQ(text, "Are you sure you want to exit Calvix?");
   EXPECT_EQ(icon, QMessageBox::Question);
+}
+
+TEST(QtPlatformTest, SaveQuestionHasSaveDontSaveAndCancel) {
+  QtPlatform platform;
+  for (auto [button, expected] : {std::pair{QMessageBox::Save, MessageAnswer::Save},
+                                  std::pair{QMessageBox::Discard, MessageAnswer::Discard},
+                                  std::pair{QMessageBox::Cancel, MessageAnswer::Cancel}}) {
+    QStringList texts;
+    QTimer::singleShot(0, [&texts, button = button] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      for (QAbstractButton* shown : box->buttons()) texts << shown->text();
+      box->button(button)->click();
+    });
+    EXPECT_EQ(platform.AskSaveDiscardCancel("Save changes to wall.cxl?", "Calvix"), expected);
+    EXPECT_TRUE(texts.contains("Do&n't Save")) << texts.join(", ").toStdString();
+  }
+}
+
+TEST(QtPlatformTest, TheWindowAMessageCameFromHasTheFocusAgain) {
+  QWidget owner;
+  QWidget other;
+  other.show();
+  owner.show();
+  QApplication::setActiveWindow(&owner);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+  QtPlatform platform(&other);  // boxes belong to another window, as to the main window
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    box->button(QMessageBox::Ok)->click();
+  });
+  platform.ShowInformation("Printed.", "Calvix");
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), &owner);
 }
 
 TEST(QtPlatformTest, CancelledFileDialogChoosesNothing) {

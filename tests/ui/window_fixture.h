@@ -58,6 +58,11 @@ class MainWindowTest : public ::testing::Test {
   // Puts the focus into field `index`, replaces its text by typing `text`.
   void TypeInto(int index, const char* text) {
     NumericEdit* edit = window->field(index);
+    // As the engineer does: the field's page is shown before it is typed in
+    // (Enter from the last field of a page moves on to the next page).
+    for (int page = 0; page < 5; ++page) {
+      if (window->PageWidget(page)->isAncestorOf(edit)) window->SelectPage(page);
+    }
     edit->setFocus(Qt::TabFocusReason);
     QApplication::processEvents();
     edit->selectAll();

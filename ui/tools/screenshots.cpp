@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QTabWidget>
 #include <cstdio>
+#include <functional>
 
 #include "files/project_file.h"
 #include "model/convert_input.h"
@@ -26,6 +27,9 @@ class ScriptedPlatform : public calvix::Platform {
   explicit ScriptedPlatform(std::filesystem::path file) : file_(std::move(file)) {}
   calvix::MessageAnswer ShowMessage(const calvix::Message& message) override {
     std::fprintf(stderr, "message: %s: %s\n", message.title.c_str(), message.text.c_str());
+    if (message.buttons == calvix::MessageButtons::SaveDiscardCancel) {
+      return calvix::MessageAnswer::Discard;
+    }
     return message.buttons == calvix::MessageButtons::YesNo ? calvix::MessageAnswer::Yes
                                                             : calvix::MessageAnswer::Ok;
   }
@@ -52,6 +56,27 @@ void Shoot(Dialog& dialog, const QString& dir, const QString& name) {
   dialog.show();
   Save(&dialog, dir, name);
   dialog.hide();
+}
+
+// A few edits as the engineer makes them (each accepted value recorded in the
+// history), the last one undone, then the main window with the history.
+void SaveUndoHistory(calvix::ui::MainWindow& window, const QString& dir, const QString& name) {
+  calvix::EntryForm& entry = window.session().problem.entry;
+  auto change = [&window](const std::function<void()>& edit, const char* what) {
+    edit();
+    window.UpdateFieldsAndShow();
+    window.history()->Record(QString::fromUtf8(what));
+  };
+  change([&] { entry.Fields[calvix::kWallHeightField] = "14.00"; }, "Wall Height");
+  change([&] { entry.Fields[calvix::kFloorDeadField] = "450.00"; }, "Floor / Roof Load, Dead");
+  change([&] { entry.GroutSpacingOption = 1; }, "Grout Spacing");
+  change([&] { entry.Wind[1] = {"W", "30.00", "0.00", "14.00"}; }, "Wind Load");
+  window.EditUndo();
+  window.EditUndoHistory();
+  auto* history = window.findChild<QDialog*>(QStringLiteral("frmUndoHistory"));
+  history->move(window.geometry().topRight() - QPoint(history->width() + 20, -80));
+  Save(history, dir, name);
+  Save(&window, dir, name + QStringLiteral("-main"));
 }
 
 }  // namespace
@@ -154,5 +179,8 @@ int main(int argc, char** argv) {
 
   // The results window (summary and one load case) and the interaction diagram.
   calvix::SaveReportWindowPictures(window, dir, prefix);
+
+  // Edit > Undo History after a few edits, the last one undone.
+  SaveUndoHistory(window, dir, prefix + "undo-history");
   return 0;
 }
