@@ -20,6 +20,11 @@ constexpr std::size_t PartIndex(int part) {
   return part == kParapet ? 1 : 0;
 }
 
+// Height of a wall part (ft): the parapet's or the main wall's.
+inline float PartHeight(const Problem& problem, int part) {
+  return part == kParapet ? problem.working.ParapetHeight : problem.working.WallHeight;
+}
+
 // Actual thickness of a wall part (in): its nominal thickness less
 // NominalMinusActual, in single precision as every design uses it.
 inline float ActualThickness(const Problem& problem, int part) {

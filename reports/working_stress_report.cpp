@@ -41,10 +41,6 @@ std::string ComboLabel(const Problem& problem, int k) {
       .Label;
 }
 
-float PartHeight(const Problem& problem, int part) {
-  return part == kParapet ? problem.working.ParapetHeight : problem.working.WallHeight;
-}
-
 // Unit texts of the printed station tables.
 struct StationUnits {
   std::string distance, moment, force;
@@ -84,10 +80,6 @@ std::string NotPermittedText(const BarSizeLimit& limit) {
   return "not permitted, " + limit.clause;
 }
 
-float StressFactorOf(const Problem& problem, int combination) {
-  return combination == 1 ? 1.0f : problem.entry.StressIncreaseFactor;
-}
-
 std::string StressFactorText(const Problem& problem, int combination) {
   return problem.entry.StressIncreaseFactor >= 1.01f && combination != 1 ? "4/3" : "1.0";
 }
@@ -95,12 +87,9 @@ std::string StressFactorText(const Problem& problem, int combination) {
 std::array<bool, kLoadCombinationCount> CombinationsOfPart(const Problem& problem,
                                                            const AnalysisResults& analysis,
                                                            int part) {
-  Problem copy = problem;
-  FilterCombinations(copy, analysis.Seismic, part);
+  const auto use = CombinationUseOfPart(problem, analysis.Seismic, part);
   std::array<bool, kLoadCombinationCount> on{};
-  for (int k = 1; k <= kLoadCombinationCount; ++k) {
-    on[U(k - 1)] = copy.entry.LoadCombSelected[U(k - 1)] != 0;
-  }
+  for (std::size_t i = 0; i < on.size(); ++i) on[i] = use[i] == CombinationUse::kUsed;
   return on;
 }
 
@@ -187,28 +176,6 @@ ReinforcedSummary BuildReinforcedSummary(const Problem& problem, const AnalysisR
                          value(s, kLengthShort)});
   }
   return summary;
-}
-
-ReinforcedDetail ComputeReinforcedDetail(const Problem& problem, const ReinforcedResults& results,
-                                         int bar, int part) {
-  const std::size_t p = PartIndex(part);
-  ReinforcedDetail detail;
-  detail.bar = bar;
-  if (bar < 0 || U(bar) >= results.BarSpacing[p].size()) return detail;
-  // A bar above the size limit has no design to detail.
-  detail.s = results.BarOffered(p, U(bar)) ? results.BarSpacing[p][U(bar)] : 0.0f;
-  const float t = WallDepths(problem, part).t;
-  const float hPrime = EffectiveHeight(problem, part);
-  detail.AsMin = static_cast<float>(static_cast<double>(problem.working.MinSteelRatio) *
-                                    problem.working.StripWidth * t);
-  if (detail.s <= 0.0f) return detail;
-  detail.AsFurnished = StripSteelArea(problem, bar, detail.s);
-  detail.section =
-      SectionAtSpacing(problem, t, hPrime, EffectiveFlangeWidth(problem, detail.s), detail.s);
-  for (int k = 1; k <= kLoadCombinationCount; ++k) {
-    detail.allow[U(k - 1)] = StressesForCombination(problem, detail.section.Fa, k);
-  }
-  return detail;
 }
 
 namespace {
@@ -660,54 +627,6 @@ UnreinforcedSummary BuildUnreinforcedSummary(const Problem& problem,
                          results.CaseVerdict[p][ci]});
   }
   return summary;
-}
-
-UnreinforcedDetail ComputeUnreinforcedDetail(const Problem& problem,
-                                             const AnalysisResults& analysis,
-                                             const UnreinforcedResults& results, int groutCase,
-                                             int part) {
-  const std::size_t p = PartIndex(part);
-  const WorkingForm& w = problem.working;
-  UnreinforcedDetail detail;
-  detail.groutCase = groutCase;
-  if (groutCase < 0 || U(groutCase) >= results.CaseSection[p].size()) return detail;
-  const GroutCaseSection& sec = results.CaseSection[p][U(groutCase)];
-  detail.section = sec;
-  const auto selected = CombinationsOfPart(problem, analysis, part);
-  const float H = PartHeight(problem, part);
-  for (int k = 1; k <= kLoadCombinationCount; ++k) {
-    const std::size_t ks = U(k - 1);
-    const float f = StressFactorOf(problem, k);
-    detail.Fa[ks] = sec.Fa * f;
-    detail.Fb[ks] = w.Fb * f;
-    detail.Ft[ks] = sec.Ft * f;
-    detail.Fv[ks] = w.Fv * f;
-    if (!selected[ks]) continue;
-    const float baseAxial = analysis.CombAxial[p][ks][U(kStationCount - 1)];
-    for (int j = 0; j < kStationCount; ++j) {
-      UnreinforcedStation& st = detail.stations[ks][U(j)];
-      st.distance = static_cast<float>(static_cast<double>(H) * (10 - j) / 10.0);
-      st.M = analysis.CombMoment[p][ks][U(j)];
-      st.P = analysis.CombAxial[p][ks][U(j)];
-      st.V = analysis.CombShear[p][ks][U(j)];
-      // fa = P/Ae, fb = |M|·12/S (ACI 530-99 2.2.3.1), ft = fa − fb.
-      const double fa = sec.Ae > 0.0f ? st.P / static_cast<double>(sec.Ae) : 0.0;
-      const double fb = sec.S > 0.0f ? std::fabs(static_cast<double>(st.M)) * 12.0 / sec.S : 0.0;
-      st.fa = static_cast<float>(fa);
-      st.fb = static_cast<float>(fb);
-      st.ft = static_cast<float>(fa - fb);
-      const double csi = (detail.Fa[ks] > 0.0f ? fa / detail.Fa[ks] : 0.0) +
-                         (detail.Fb[ks] > 0.0f ? fb / detail.Fb[ks] : 0.0);
-      st.csi = static_cast<float>(csi);
-      const bool hasShearWidth = sec.bv > 0.0f && sec.Ig > 0.0f;
-      const double fv = hasShearWidth ? std::fabs(static_cast<double>(st.V)) * sec.Q /
-                                            (static_cast<double>(sec.Ig) * sec.bv)
-                                      : 0.0;
-      const bool shearOk = hasShearWidth && fv < detail.Fv[ks];
-      st.verdict = GroutCaseVerdict(st.ft, detail.Ft[ks], st.csi, shearOk, baseAxial, sec.Pe);
-    }
-  }
-  return detail;
 }
 
 WorkingStressDetailTables BuildUnreinforcedDetail(const Problem& problem,

@@ -12,16 +12,16 @@
 #include "analysis/load_analysis.h"
 #include "design/reinforced_design.h"
 #include "design/unreinforced_design.h"
+#include "design/working_stress_detail.h"
 #include "model/problem.h"
 #include "reports/report_driver.h"
 #include "reports/report_format.h"
 
 namespace calvix {
 
-// The stress-increase factor k of the working-stress tables: 1.0 for
-// combination 1, StressIncreaseFactor otherwise; and its printed text, "4/3"
-// when the factor is at least 1.01 and the combination is not 1, else "1.0".
-float StressFactorOf(const Problem& problem, int combination);
+// The printed text of the stress-increase factor of a combination: "4/3"
+// when StressIncreaseFactor is at least 1.01 and the combination is not 1,
+// else "1.0".
 std::string StressFactorText(const Problem& problem, int combination);
 
 // The bar size note of a part, "Per IBC 2000 2107.2.4, bar size is limited to
@@ -52,20 +52,6 @@ struct ReinforcedSummary {
 
 ReinforcedSummary BuildReinforcedSummary(const Problem& problem, const AnalysisResults& analysis,
                                          const ReinforcedResults& results, int part);
-
-// The detail of one bar at its spacing.
-struct ReinforcedDetail {
-  int bar = 0;
-  float s = 0;            // spacing (in); 0: the bar has none
-  float AsFurnished = 0;  // StripWidth · bar area / s (in^2)
-  float AsMin = 0;        // MinSteelRatio · StripWidth · t (in^2)
-  StripSection section;   // bf, bEff, b', Ae, Ig, S, r, h'/r, Fa
-  // Allowables of combinations 1..5 (index k − 1), increased for k >= 2.
-  std::array<WorkingStresses, kLoadCombinationCount> allow{};
-};
-
-ReinforcedDetail ComputeReinforcedDetail(const Problem& problem, const ReinforcedResults& results,
-                                         int bar, int part);
 
 struct WorkingStressDetailTables {
   ResultGrid stations;  // stations 0..10
@@ -98,28 +84,6 @@ struct UnreinforcedSummary {
 UnreinforcedSummary BuildUnreinforcedSummary(const Problem& problem,
                                              const AnalysisResults& analysis,
                                              const UnreinforcedResults& results, int part);
-
-// The station-by-station check of one grouting case for one combination.
-struct UnreinforcedStation {
-  float distance = 0;  // from the base of the part (ft)
-  float M = 0, P = 0, V = 0;
-  float fa = 0, fb = 0, ft = 0, csi = 0;
-  std::string verdict;
-};
-
-struct UnreinforcedDetail {
-  int groutCase = 0;
-  GroutCaseSection section;
-  // Allowables of combinations 1..5, increased for k >= 2.
-  std::array<float, kLoadCombinationCount> Fa{}, Fb{}, Ft{}, Fv{};
-  // [k − 1][station]; filled for the selected combinations.
-  std::array<std::array<UnreinforcedStation, kStationCount>, kLoadCombinationCount> stations{};
-};
-
-UnreinforcedDetail ComputeUnreinforcedDetail(const Problem& problem,
-                                             const AnalysisResults& analysis,
-                                             const UnreinforcedResults& results, int groutCase,
-                                             int part);
 
 WorkingStressDetailTables BuildUnreinforcedDetail(const Problem& problem,
                                                   const UnreinforcedDetail& detail, int part,
