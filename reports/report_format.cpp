@@ -3,8 +3,8 @@
 #include <utility>
 
 #include "analysis/wall_part.h"
+#include "design/minimum_steel.h"
 #include "model/number_format.h"
-#include "reports/minimum_steel.h"
 
 namespace calvix {
 

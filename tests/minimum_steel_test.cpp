@@ -1,6 +1,6 @@
 // The minimum reinforcement texts of the design reports, for every seismic
 // design category, bond and design method, in U.S. and metric units.
-#include "reports/minimum_steel.h"
+#include "design/minimum_steel.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-// The minimum reinforcement block of the design reports: the minimum vertical
-// steel of the design strip, the minimum horizontal steel per unit height with
+// The minimum reinforcement of a wall part that the design reports print:
+// the minimum vertical steel of the design strip, the minimum horizontal steel per unit height with
 // its largest spacing, the code reference that governs and a note, from the
 // seismic design category, the bond, the design method and the actual
 // thickness of the wall part, t = nominal thickness - NominalMinusActual (the

@@ -1,4 +1,4 @@
-#include "reports/minimum_steel.h"
+#include "design/minimum_steel.h"
 
 #include <string_view>
 
