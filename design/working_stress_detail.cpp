@@ -50,6 +50,7 @@ UnreinforcedDetail ComputeUnreinforcedDetail(const Problem& problem,
   const WorkingForm& w = problem.working;
   UnreinforcedDetail detail;
   detail.groutCase = groutCase;
+  detail.d = WallDepths(problem, part).d;
   if (groutCase < 0 || U(groutCase) >= results.CaseSection[p].size()) return detail;
   const GroutCaseSection& sec = results.CaseSection[p][U(groutCase)];
   detail.section = sec;

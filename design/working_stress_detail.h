@@ -44,6 +44,7 @@ struct UnreinforcedStation {
 struct UnreinforcedDetail {
   int groutCase = 0;
   GroutCaseSection section;
+  float d = 0;  // depth to the centroid of the steel (in)
   // Allowables of combinations 1..5, increased for k >= 2.
   std::array<float, kLoadCombinationCount> Fa{}, Fb{}, Ft{}, Fv{};
   // [k − 1][station]; filled for the selected combinations.

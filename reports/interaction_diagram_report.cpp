@@ -3,8 +3,7 @@
 
 #include "analysis/load_combinations.h"
 #include "analysis/wall_part.h"
-#include "design/interaction_curve.h"
-#include "design/section_properties.h"
+#include "design/interaction_diagram.h"
 #include "model/interpolation.h"
 #include "reports/working_stress_report.h"
 #include "reports/working_stress_text.h"
@@ -87,26 +86,14 @@ void PrintInteractionDiagram(ReportDocument& document, const Problem& problem,
                              const AnalysisResults& analysis, float s, int bar, int part) {
   if (s == 0.0f || bar < 0 || U(bar) >= problem.units.BarTable.size()) return;
   const std::size_t p = PartIndex(part);
-  const WorkingForm& w = problem.working;
   const UnitText u(problem.units);
   ReportLines out(document);
-
-  const WallDepthsResult depths = WallDepths(problem, part);
-  const float t = depths.t;
-  const float d = depths.d;
-  const float dPrime = std::fabs(depths.d - depths.dPrime) < 0.01f ? d : depths.dPrime;
-  const float hPrime = EffectiveHeight(problem, part);
-  const StripSection sec =
-      SectionAtSpacing(problem, t, hPrime, EffectiveFlangeWidth(problem, s), s);
-  const float As = StripSteelArea(problem, bar, s);
-  const bool twoCurves = dPrime != d;
+  const StripDiagram strip = ComputeStripDiagram(problem, part, bar, s);
+  const bool twoCurves = strip.twoCurves;
   const auto selected = CombinationsOfPart(problem, analysis, part);
 
   for (int diagram = 1; diagram <= 2; ++diagram) {
-    const float f = diagram == 1 ? 1.0f : problem.entry.StressIncreaseFactor;
-    const float Fa = sec.Fa * f;
-    const float Fb = w.Fb * f;
-    const float Fs = w.Fs * f;
+    const LoadCaseCurves& curves = strip.cases[U(diagram - 1)];
     document.NewPage();
     out.Heading(diagram == 1 ? "MASONRY WALL INTERACTION DIAGRAM:  (DEAD + LIVE LOAD ONLY)"
                              : "MASONRY WALL INTERACTION DIAGRAM:  (WIND / SEISMIC LOADS)");
@@ -115,25 +102,20 @@ void PrintInteractionDiagram(ReportDocument& document, const Problem& problem,
       if (width < 40) left.append(static_cast<std::size_t>(40 - width), ' ');
       out.Line(left + right);
     };
-    const std::string areaText = AreaValue(u, sec.Ae, "##0.00");
-    twoItems("Effective Wall Height = " + u.Value(hPrime / 12.0, kLengthLong),
+    const std::string areaText = AreaValue(u, strip.Ae, "##0.00");
+    twoItems("Effective Wall Height = " + u.Value(strip.hPrime / 12.0, kLengthLong),
              "   Solid Masonry Area,  Ae = " + areaText);
-    twoItems("Actual Wall Thickness = " + u.Value(t, kLengthShort),
-             "   All. Axial Stress,   Fa = " + u.Value(Fa, kMasonryStress));
-    twoItems("Depth to c.g. Steel   = " + u.Value(d, kLengthShort),
-             "   All. Bending Stress, Fb = " + u.Value(Fb, kMasonryStress));
-    twoItems("Design Width          = " + u.Value(w.StripWidth, kLengthShort),
-             "   All. Steel Stress,   Fs = " + u.Value(Fs, kSteelStress));
+    twoItems("Actual Wall Thickness = " + u.Value(strip.t, kLengthShort),
+             "   All. Axial Stress,   Fa = " + u.Value(curves.Fa, kMasonryStress));
+    twoItems("Depth to c.g. Steel   = " + u.Value(strip.d, kLengthShort),
+             "   All. Bending Stress, Fb = " + u.Value(curves.Fb, kMasonryStress));
+    twoItems("Design Width          = " + u.Value(problem.working.StripWidth, kLengthShort),
+             "   All. Steel Stress,   Fs = " + u.Value(curves.Fs, kSteelStress));
     out.Line("Reinforcing Design    = " + BarSpacingText(u, problem.units.BarTable[U(bar)], s));
     out.Empty();
 
-    CurveInput input{Fs, Fb, Fa, t, d, sec.bPrime, sec.bEff, sec.Ae, sec.S, As, s};
-    const InteractionCurve positive = BuildInteractionCurve(problem, input);
-    InteractionCurve negative = positive;
-    if (twoCurves) {
-      input.d = dPrime;
-      negative = BuildInteractionCurve(problem, input);
-    }
+    const InteractionCurve& positive = curves.positive;
+    const InteractionCurve& negative = curves.negative;
     double Mmax = 0.0;
     for (int j = 0; j < kCurvePointCount; ++j) {
       Mmax = std::max<double>(Mmax, positive.M[U(j)]);

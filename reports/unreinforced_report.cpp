@@ -63,8 +63,7 @@ UnreinforcedSummary BuildUnreinforcedSummary(const Problem& problem,
 }
 
 WorkingStressDetailTables BuildUnreinforcedDetail(const Problem& problem,
-                                                  const UnreinforcedDetail& detail, int part,
-                                                  int k) {
+                                                  const UnreinforcedDetail& detail, int k) {
   const UnitText u(problem.units);
   WorkingStressDetailTables tables;
   tables.stations.heads = {"No.",
@@ -91,8 +90,8 @@ WorkingStressDetailTables BuildUnreinforcedDetail(const Problem& problem,
       {"Effective Width,|b", TrimLeft(u.Number(sec.bEff, kLengthShort)), len});
   tables.properties.push_back(
       {"Effect. Core Width,|b'", TrimLeft(u.Number(sec.bPrime, kLengthShort)), len});
-  tables.properties.push_back({"Depth to c.g. steel,|d",
-                               TrimLeft(u.Number(WallDepths(problem, part).d, kLengthShort)), len});
+  tables.properties.push_back(
+      {"Depth to c.g. steel,|d", TrimLeft(u.Number(detail.d, kLengthShort)), len});
   tables.properties.push_back(
       {"Solid Masonry Area,|Ae", SectionPropertyText(u, sec.Ae, 2), len + "^2"});
   tables.properties.push_back(

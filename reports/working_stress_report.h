@@ -86,8 +86,7 @@ UnreinforcedSummary BuildUnreinforcedSummary(const Problem& problem,
                                              const UnreinforcedResults& results, int part);
 
 WorkingStressDetailTables BuildUnreinforcedDetail(const Problem& problem,
-                                                  const UnreinforcedDetail& detail, int part,
-                                                  int k);
+                                                  const UnreinforcedDetail& detail, int k);
 
 void PrintUnreinforcedResults(ReportDocument& document, const Problem& problem,
                               const AnalysisResults& analysis, const UnreinforcedResults& results,

@@ -317,7 +317,7 @@ TEST(MethodReportTest, TheStationCheckOfAnUnreinforcedWall) {
   EXPECT_EQ(top.verdict, "O.K.");
   // Combination 2 carries the 4/3 increase.
   EXPECT_FLOAT_EQ(detail.Fb[1], 500.0f * example.entry().StressIncreaseFactor);
-  const auto tables = BuildUnreinforcedDetail(example.problem(), detail, kMainWall, 1);
+  const auto tables = BuildUnreinforcedDetail(example.problem(), detail, 1);
   EXPECT_EQ(tables.stations.rows[0], (std::vector<std::string>{"  0", "10.00", "-333.33", "2000",
                                                                "-33", "-3.14", "0.034", "O.K."}));
 }

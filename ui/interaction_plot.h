@@ -16,7 +16,7 @@
 #include <string>
 
 #include "analysis/load_analysis.h"
-#include "design/design_results.h"
+#include "design/interaction_diagram.h"
 #include "model/session.h"
 
 class QComboBox;
@@ -24,37 +24,6 @@ class QLabel;
 class QPrinter;
 
 namespace calvix {
-
-inline constexpr int kPMCurveColumns = 3;
-
-// What the diagram shows; computed without any window.
-struct PMPlotData {
-  int part = 1;        // 1 main wall, 2 parapet
-  int combo = 1;       // load combination 1-5
-  int bar = 0;         // bar row of the bar table
-  float spacing = 0;   // accepted spacing (in); 0: nothing is drawn
-  int curveCount = 0;  // 0 (no spacing), 2 (d' = d) or 3 (d' != d)
-  // Curve columns: 0 the actual pairs, 1 the allowable curve for positive
-  // moment (two curves) or for negative moment with d' (three curves), 2 the
-  // positive moment curve with d (three curves). Element i is point i + 1.
-  std::array<std::array<float, kCurvePointCount>, kPMCurveColumns> P{};
-  std::array<std::array<float, kCurvePointCount>, kPMCurveColumns> M{};
-  // Stations whose moment is negative: with three curves their points are
-  // drawn in the colour of the negative-moment curve they are checked against,
-  // the others in the colour of the positive-moment curve.
-  std::array<bool, kStationCount> negativeMoment{};
-  float ratioPositive = 0;  // |M+| / Mallow at P+
-  float ratioNegative = 0;  // |M-| / Mallow at P-
-  float designMoment = 0;   // ft-lb, the sign with the larger ratio (negative on a tie)
-  float designAxial = 0;    // lb
-  float AsFurnished = 0;    // in^2 of the strip
-  float AsMinimum = 0;      // in^2 of the strip
-};
-
-// The curves and the design point of part `part`, combination `combo` (0 or
-// less is taken as 1, above 5 as 5) and bar row `bar`.
-PMPlotData ComputePMPlot(const Problem& problem, const AnalysisResults& analysis,
-                         const ReinforcedResults& results, int part, int combo, int bar);
 
 // The legend texts of the curves in the order of their columns.
 std::vector<std::string> PMLegendTexts(int curveCount);

@@ -407,7 +407,7 @@ void ResultsWindow::ShowDetailResults(int tab, int choice, int part) {
     case DesignRun::Unreinforced: {
       const UnreinforcedDetail d =
           ComputeUnreinforcedDetail(problem, analysis_, design_.unreinforced, choice, part);
-      const WorkingStressDetailTables t = BuildUnreinforcedDetail(problem, d, part, k);
+      const WorkingStressDetailTables t = BuildUnreinforcedDetail(problem, d, k);
       FillGrid(grdForces_, t.stations);
       FillRows(grdDetails_, t.properties);
       break;
