@@ -18,10 +18,6 @@ using namespace testing;
 
 const std::string kFill(kFillMark), kBreak(kPageBreakMark), kEnd(kLineEndMark), kTab(kTabMark);
 
-std::string Spaces(int n) {
-  return std::string(static_cast<size_t>(n), ' ');
-}
-
 // A document on an in-memory text destination (nothing reaches the disk
 // unless the test ends the document).
 struct Doc {
@@ -44,34 +40,38 @@ TEST(ReportDocumentTest, TheTextLayerMatchesItsCheckedInCopy) {
   TempFolder folder;
   Doc d(kMarginsReport, kPage85x110, 5, folder / "layer.txt");
   // F = 110 - length - right margin - left margin + n; q = F / n, r = F % n;
-  // mark k becomes q - 1 spaces, one more when k > r. Two marks, length 89,
-  // right margin 2: F = 9, q = 4, r = 1: 3 and 4 spaces.
+  // mark k (from 1) becomes q - 1 spaces, one more when k > r. Two marks,
+  // length 89, right margin 2: F = 15, q = 7, r = 1: 6 and 7 spaces.
   d.doc.SetRightMargin(2);
   d.doc.PrintText("A" + kFill + std::string(85, 'x') + kFill + "Z" + kEnd);
   d.doc.SetRightMargin(6);
-  // Three marks, length 88: F = 13, q = 4, r = 1: 3, 4 and 4 spaces.
+  // Three marks, length 91: F = 10, q = 3, r = 1: 2, 3 and 3 spaces.
   d.doc.PrintText(kFill + std::string(88, 'y') + kFill + kFill + kEnd);
   // Characters count, not bytes: "²" is one column. Marks beside a tab are
   // not spread.
-  d.doc.PrintText("m²" + kFill + "x" + kEnd + "a" + kFill + "b" + kTab + "c" + kEnd);
+  d.doc.PrintText("m²" + kFill + "x" + kEnd);
+  d.doc.PrintText("a" + kFill + "b" + kTab + "c" + kEnd);
   // A tab goes one space, then to the next stop of 5: from 7 to 10, from 10
   // to 15 and from 4 to 5 (margin included).
   d.doc.PrintText("-" + kTab + "x" + kTab + "y" + kTab + "z" + kEnd);
   // TabTo writes spaces only up to a larger column.
-  d.doc.PutText("abc");
+  d.doc.PrintText("abc");
   d.doc.TabTo(14);
   d.doc.PutText("d");
   d.doc.TabTo(4);
   d.doc.PrintText("e" + kEnd);
   // Everything from a line end on ends lines.
   d.doc.PrintText("def" + kEnd + "gh");
-  // Only text processed character by character is clipped at column 104.
-  d.doc.PrintText(std::string(120, 'w') + kEnd + kTab + std::string(120, 'w') + kEnd);
+  // Only text processed character by character (here: with a tab) is
+  // clipped at column 104.
+  d.doc.PrintText(std::string(120, 'w') + kEnd);
+  d.doc.PrintText(kTab + std::string(120, 'w') + kEnd);
+  d.doc.PrintText(std::string(120, 'w'));  // not clipped
+  d.doc.PrintText(kEnd);
   // Control marks and malformed UTF-8 never reach a destination.
   d.doc.PutText("a" + kFill + kEnd + "b\xFF" + "c");
   d.doc.PrintText(kBreak + "on page two");
-  EXPECT_EQ(d.doc.PageNumber(), 2);
-  EXPECT_EQ(d.doc.LineOnPage(), 0);
+  EXPECT_EQ(std::pair(d.doc.PageNumber(), d.doc.LineOnPage()), std::pair(2, 0));
   const std::string text = d.file.text();
   EXPECT_EQ(text, ExpectedText(SourcePath("tests/data/reports/document-layer.txt"), text));
   EXPECT_EQ(ReportUserText("A" + kFill + "B" + kBreak + "C" + kEnd + "D" + kTab + "E"),
