@@ -23,6 +23,7 @@ TEST(WallDrawingTest, ParapetSeismicLoadAndLateralCount) {
   EXPECT_TRUE(DrawsParapet(0.01f, false));
   EXPECT_FALSE(DrawsParapet(0.0099f, false));
   EXPECT_FALSE(SeismicLoadPresent(0.01f));
+  EXPECT_TRUE(SeismicLoadPresent(0.0101f));
   EXPECT_TRUE(SeismicLoadPresent(-0.0101f));
   // 1 for a present seismic load plus 1 for each "W" or "H" row; the left
   // offset: 0-1 1005, 2-3 1305, 4 or more 1815.
@@ -75,6 +76,7 @@ TEST(WallDrawingTest, DrawingsMatchTheirCheckedInCopies) {
         s.working().WindMagnitude = {20.0f, 15.0f, 10.0f, 150.0f};
         s.working().WindStart = {0.0f, 10.0f, 5.0f, 8.0f};  // row 2 only touches row 1
         s.working().WindEnd = {10.0f, 20.0f, 15.0f, 8.0f};
+        s.working().FloorEccentricity = 0.0f;  // a concentric roof load is drawn to the right
       }
       SeismicResult loads;
       loads.SeismicLoad = {12.5f, -3.0f};
