@@ -1,7 +1,8 @@
 // Tables of test cases kept in tests/data/files/, one case a line, fields
 // separated by '|' (kept exactly, spaces included). Lines starting with '#'
 // and blank lines are comments. Bytes a text file cannot hold are written as
-// C escapes: \xB2, \0, \r, \n, \t, \\.
+// C escapes: \xB2, \0, \r, \n, \t, \\; "\*N*" repeats the byte before it to
+// N bytes in all (long inputs).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,7 +23,11 @@ inline std::string Unescape(const std::string& text) {
       continue;
     }
     const char c = text[++i];
-    if (c == 'x') {
+    if (c == '*') {
+      const size_t end = text.find('*', i + 1);
+      out.append(std::stoul(text.substr(i + 1, end - i - 1)) - 1, out.back());
+      i = end;
+    } else if (c == 'x') {
       out += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
       i += 2;
     } else {
@@ -40,8 +45,7 @@ struct CaseRow {
   double Number(size_t i) const { return std::strtod(fields.at(i).c_str(), nullptr); }
   // "none" stands for no value.
   std::optional<double> Optional(size_t i) const {
-    if (fields.at(i) == "none") return std::nullopt;
-    return Number(i);
+    return fields.at(i) == "none" ? std::nullopt : std::optional<double>(Number(i));
   }
 };
 
