@@ -1,170 +1,194 @@
-// The print command and its dialog: refusal before a design, the
-// reinforcement lists, parts without a parapet or without any spacing, the
-// check boxes kept between openings, and the file path with its messages.
+// The print command and its dialog: the reinforcement lists, parts without a
+// parapet or without any spacing, the check boxes kept between openings, the
+// file path with its messages, and the report on the printer path with a PDF
+// file taken as the printer (read back with pdftotext of poppler-utils).
 #include "ui/print_dialog.h"
 
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
-#include <QComboBox>
-#include <filesystem>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
 
 #include "files/settings.h"
-#include "tests/ui/print_test_support.h"
+#include "reports/method_reports.h"
+#include "reports/report_destinations.h"
+#include "reports/report_driver.h"
+#include "ui/printer_surface.h"
+#include "window_fixture.h"
 
-namespace calvix {
+namespace calvix::ui::testing {
 namespace {
 
-using testing::SolvedExample;
-
+// A results report that prints one line per part, so that the dispatch of
+// the driver shows in the output.
 ReportHooks PartLineHooks() {
   ReportHooks hooks;
-  auto line = [](ReportDocument& document, const MethodReportCall& call) {
-    document.PrintLine("RESULTS OF PART " + std::to_string(call.part) + " WITH " +
-                       std::to_string(call.choice) + std::string(kLineEndMark));
-  };
-  hooks.reinforced = line;
-  hooks.strength = line;
-  hooks.unreinforced = line;
+  hooks.reinforced = hooks.strength =
+      hooks.unreinforced = [](ReportDocument& document, const MethodReportCall& call) {
+        document.PrintLine("RESULTS OF PART " + std::to_string(call.part) + " WITH " +
+                           std::to_string(call.choice) + std::string(kLineEndMark));
+      };
   return hooks;
 }
 
-PrintJob JobOf(SolvedExample& example) {
-  return PrintJob{&example.design, example.outcome.design, PartLineHooks(), PagePicture{}};
-}
-
-TEST(PrintDialogTest, PrintBeforeADesignIsRefusedWithoutADialog) {
-  SolvedExample example("cmu-bearing-wall.cxl", true);
-  example.problem().Designed = false;  // as after editing any input
-  PrintDialogState state;
-  EXPECT_FALSE(RunPrintDialog(nullptr, example.session, state, JobOf(example)));
-  ASSERT_EQ(example.platform.messages.size(), 1u);
-  EXPECT_EQ(example.platform.messages[0].title, "Print Error...");
-  EXPECT_EQ(example.platform.messages[0].text,
-            "ERROR:  This problem cannot be printed.  The input data has\r"
-            "changed or the wall has not been designed yet.\r\r"
-            "Please select \"Design Wall\" from the Solve Menu.");
-}
-
-TEST(PrintDialogTest, ChosenPrinterFontGoesToTheSettingsCappedAt12Points) {
-  testing::StartedSession started;
-  const auto ini = started.session.folder.Settings();
-  ASSERT_TRUE(SavePrinterFont(ini, "DejaVu Sans Mono", 14.0));
-  SettingsFile settings(ini);
-  EXPECT_EQ(settings.Read("Font Data", "FontName"), "DejaVu Sans Mono");
-  EXPECT_EQ(settings.Read("Font Data", "FontSize"), "12");
-  ASSERT_TRUE(SavePrinterFont(ini, "Noto Mono", 9.6));
-  EXPECT_EQ(settings.Read("Font Data", "FontName"), "Noto Mono");
-  EXPECT_EQ(settings.Read("Font Data", "FontSize"), "10");
-  EXPECT_FLOAT_EQ(ReadFontSize(settings), 10.0f);
-}
-
-TEST(PrintDialogTest, BarSpacingTextsInEachUnitSystem) {
-  testing::StartedSession us;
-  // Bar row 2 is #5 in U.S. units; 48 in with the pattern "##0.00".
-  EXPECT_EQ(BarSpacingText(us.problem(), 2, 48.0f), "#5 @ 48.00 in o.c.");
-  EXPECT_EQ(BarSpacingText(us.problem(), 0, 8.0f), "#3 @ 8.00 in o.c.");
-  testing::StartedSession si(2);
-  // Row 0 of the metric table is 10M; 16 in = 406.4 mm with "###0.0".
-  EXPECT_EQ(BarSpacingText(si.problem(), 0, 16.0f), "10M @ 406.4 mm o.c.");
-  EXPECT_EQ(BarSpacingText(si.problem(), 0, 48.0f), "10M @ 1219.2 mm o.c.");
-}
-
-TEST(PrintDialogTest, ListsOfferOnlyBarsWithASpacingFirstSelected) {
-  SolvedExample example("cmu-bearing-wall.cxl", true);
-  auto& spacings = example.design.reinforced.BarSpacing[0];
-  ASSERT_GE(spacings.size(), 3u);
-  spacings[0] = 0.0f;  // no accepted spacing for the smallest bar
-  PrintDialogState state;
-  PrintDialog dialog(nullptr, example.session, state, JobOf(example));
-  const QComboBox* main = dialog.MainRebar();
-  ASSERT_GT(main->count(), 0);
-  EXPECT_EQ(main->currentIndex(), 0);
-  for (int i = 0; i < main->count(); ++i) {
-    const int row = main->itemData(i).toInt();
-    EXPECT_GT(spacings[static_cast<std::size_t>(row)], 0.0f);
-    EXPECT_EQ(main->itemText(i).toStdString(),
-              BarSpacingText(example.problem(), row, spacings[static_cast<std::size_t>(row)]));
+struct PrintDialogTest : ::testing::Test {
+  std::unique_ptr<PrintDialog> Dialog(SolvedExample& solved) {
+    return std::make_unique<PrintDialog>(
+        nullptr, solved.session, state,
+        PrintJob{&solved.design, solved.outcome.design, PartLineHooks(), PagePicture{}});
   }
-  EXPECT_EQ(main->itemData(0).toInt(), 1);
-  EXPECT_EQ(dialog.Request().mainChoice, 1);
-}
-
-TEST(PrintDialogTest, PartWithoutAnySpacingCannotAskForItsLoadCases) {
-  SolvedExample example("cmu-bearing-wall.cxl", true);
-  for (float& s : example.design.reinforced.BarSpacing[1]) s = 0.0f;
+  SolvedExample example{"cmu-bearing-wall.cxl", true};
   PrintDialogState state;
-  PrintDialog dialog(nullptr, example.session, state, JobOf(example));
-  EXPECT_EQ(dialog.ParapetRebar()->count(), 0);
-  EXPECT_FALSE(dialog.Check(5)->isEnabled());
-  const ReportRequest request = dialog.Request();
+};
+
+TEST_F(PrintDialogTest, ListsOfferOnlyBarsWithASpacingFirstSelected) {
+  auto& spacings = example.design.reinforced.BarSpacing;
+  spacings[0][0] = 0.0f;  // no accepted spacing for the smallest bar
+  auto dialog = Dialog(example);
+  const QComboBox* main = dialog->MainRebar();
+  EXPECT_EQ(main->count(), std::count_if(spacings[0].begin(), spacings[0].end(),
+                                         [](float s) { return s > 0.0f; }));
+  EXPECT_EQ(main->currentText().toStdString(),
+            BarSpacingText(example.problem(), 1, spacings[0][1]));
+  EXPECT_EQ(dialog->Request().mainChoice, 1);
+  // A part without any spacing cannot ask for its load cases.
+  for (float& s : spacings[1]) s = 0.0f;
+  dialog = Dialog(example);
+  EXPECT_EQ(dialog->ParapetRebar()->count(), 0);
+  EXPECT_FALSE(dialog->Check(5)->isEnabled());
+  ReportRequest request = dialog->Request();
   EXPECT_FALSE(request.options[kParapetLoadCasesOption]);
   EXPECT_TRUE(request.options[kParapetSummaryOption]);
   EXPECT_TRUE(request.options[kMainLoadCasesOption]);
+  // Without a parapet nothing of it can be chosen.
+  SolvedExample strength("ibc-strength-wall.cxl", true);
+  ASSERT_EQ(strength.working().ParapetHeight, 0.0f);
+  dialog = Dialog(strength);
+  EXPECT_FALSE(dialog->Check(4)->isEnabled());
+  EXPECT_FALSE(dialog->ParapetRebar()->isEnabled());
+  EXPECT_GT(dialog->MainRebar()->count(), 0);
+  request = dialog->Request();
+  EXPECT_FALSE(request.options[kParapetSummaryOption] || request.options[kParapetLoadCasesOption]);
 }
 
-TEST(PrintDialogTest, WithoutAParapetNothingOfItCanBeChosen) {
-  SolvedExample example("ibc-strength-wall.cxl", true);
-  ASSERT_EQ(example.working().ParapetHeight, 0.0f);
-  PrintDialogState state;
-  PrintDialog dialog(nullptr, example.session, state, JobOf(example));
-  EXPECT_FALSE(dialog.Check(4)->isEnabled());
-  EXPECT_FALSE(dialog.Check(5)->isEnabled());
-  EXPECT_FALSE(dialog.ParapetRebar()->isEnabled());
-  EXPECT_GT(dialog.MainRebar()->count(), 0);
-  const ReportRequest request = dialog.Request();
-  EXPECT_FALSE(request.options[kParapetSummaryOption]);
-  EXPECT_FALSE(request.options[kParapetLoadCasesOption]);
+TEST_F(PrintDialogTest, CheckBoxesKeepTheirStatesBetweenOpenings) {
+  auto dialog = Dialog(example);
+  dialog->Check(0)->setChecked(false);
+  dialog->Check(6)->setChecked(true);
+  dialog->reject();
+  dialog = Dialog(example);
+  EXPECT_FALSE(dialog->Check(0)->isChecked());
+  EXPECT_TRUE(dialog->Check(6)->isChecked());
+  EXPECT_TRUE(dialog->Check(2)->isChecked());
 }
 
-TEST(PrintDialogTest, CheckBoxesKeepTheirStatesBetweenOpenings) {
-  SolvedExample example("cmu-bearing-wall.cxl", true);
-  PrintDialogState state;
-  {
-    PrintDialog dialog(nullptr, example.session, state, JobOf(example));
-    dialog.Check(0)->setChecked(false);
-    dialog.Check(6)->setChecked(true);
-    dialog.reject();
-  }
-  PrintDialog again(nullptr, example.session, state, JobOf(example));
-  EXPECT_FALSE(again.Check(0)->isChecked());
-  EXPECT_TRUE(again.Check(6)->isChecked());
-  EXPECT_TRUE(again.Check(2)->isChecked());
-}
-
-TEST(PrintDialogTest, PrintToFileWritesTheReportAndSaysWhere) {
-  SolvedExample example("cmu-bearing-wall.cxl", true);
-  PrintDialogState state;
-  PrintDialog dialog(nullptr, example.session, state, JobOf(example));
-  dialog.Check(6)->setChecked(true);
-  const auto file = example.folder / "results.txt";
-  example.platform.files.push_back(file);
-  EXPECT_TRUE(dialog.PrintClicked());
-  ASSERT_EQ(example.platform.dialogs.size(), 1u);
-  EXPECT_EQ(example.platform.dialogs[0].title, "Print Results To File");
-  ASSERT_EQ(example.platform.messages.size(), 1u);
-  EXPECT_EQ(example.platform.messages[0].title, "Print to File");
-  EXPECT_EQ(example.platform.messages[0].text, "Report written to " + file.string());
-  const std::string text = testing::ReadBytes(file);
+TEST_F(PrintDialogTest, PrintToFileWritesTheReportAndSaysWhere) {
+  auto dialog = Dialog(example);
+  dialog->Check(6)->setChecked(true);
+  example.platform.files = {std::nullopt, example.folder / "missing" / "results.txt",
+                            example.folder / "results.txt"};
+  EXPECT_FALSE(dialog->PrintClicked());  // Save As cancelled
+  EXPECT_TRUE(example.platform.messages.empty());
+  EXPECT_FALSE(dialog->PrintClicked());  // into a folder that does not exist
+  EXPECT_EQ(LastMessage(example.platform).rfind("Error|", 0), 0u);
+  EXPECT_TRUE(dialog->PrintClicked());
+  EXPECT_EQ(example.platform.dialogs.back().title, "Print Results To File");
+  EXPECT_EQ(LastMessage(example.platform),
+            "Print to File|Report written to " + (example.folder / "results.txt").string());
+  const std::string text = ReadBytes(example.folder / "results.txt");
   EXPECT_NE(text.find("RESULTS OF PART 1 WITH 0"), std::string::npos);
   EXPECT_NE(text.find("RESULTS OF PART 2 WITH 0"), std::string::npos);
 }
 
-TEST(PrintDialogTest, CancelledOrFailedFileShowsNoSuccess) {
-  SolvedExample example("cmu-bearing-wall.cxl", true);
-  PrintDialogState state;
-  PrintDialog dialog(nullptr, example.session, state, JobOf(example));
-  dialog.Check(6)->setChecked(true);
-  example.platform.files.push_back(std::nullopt);  // Save As cancelled
-  EXPECT_FALSE(dialog.PrintClicked());
-  EXPECT_TRUE(example.platform.messages.empty());
+// The non-empty lines of a text, squeezed; form feeds end pages.
+std::vector<std::string> LinesOf(const QString& text) {
+  std::vector<std::string> lines;
+  for (const QString& line : text.split(QRegularExpression("[\n\f]"))) {
+    if (!line.simplified().isEmpty()) lines.push_back(line.simplified().toStdString());
+  }
+  return lines;
+}
 
-  example.platform.files.push_back(example.folder / "missing" / "results.txt");
-  EXPECT_FALSE(dialog.PrintClicked());
+const ReportStamp kStamp{"09:41 AM", "12/7/2026"};
+
+// The report on the printer path into a PDF file: its text, page by page.
+QStringList PrintPdf(SolvedExample& example, const ReportRequest& request, const ReportHooks& hooks,
+                     const PagePicture& picture) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString((example.folder / "report.pdf").string()));
+  PrepareReportPrinter(printer);
+  EXPECT_TRUE(PrintReportOnPrinter(example.session, printer, request, hooks, kStamp, picture));
+  EXPECT_TRUE(example.platform.messages.empty());
+  QStringList pages =
+      QString::fromStdString(PdfText(example.folder / "report.pdf")).split(QLatin1Char('\f'));
+  pages.removeLast();  // after the last form feed
+  return pages;
+}
+
+// The whole report of each design method with every text option on: the
+// method reports, their tables and character diagrams read on paper as in the
+// text report, every page under the header with its own page number.
+TEST(PrintPdfTest, WholeReportsOfEachMethodReadAsTheTextReports) {
+  for (const char* name : {"cmu-bearing-wall.cxl", "ibc-strength-wall.cxl"}) {
+    SCOPED_TRACE(name);
+    SolvedExample example(name, true);
+    const ReportRequest request =
+        CommandLineReportRequest(example.problem(), example.design, example.outcome.design);
+    const ReportHooks hooks =
+        MethodReportHooks(example.problem(), example.analysis, example.design);
+    const QStringList pages = PrintPdf(example, request, hooks, {});
+    ASSERT_GT(pages.size(), 3);
+    for (int p = 0; p < pages.size(); ++p) {
+      EXPECT_EQ(LinesOf(pages[p])[0], "Calvix: MASONRY WALL ANALYSIS AND DESIGN");
+      EXPECT_EQ(LinesOf(pages[p])[5], "TIME: 09:41 AM Page: " + std::to_string(p + 1));
+    }
+    ReportDocument document;
+    TextFileDestination file(example.folder / "report.txt");
+    EXPECT_TRUE(
+        PrintResults(document, file, example.problem(), request, hooks, kStamp, example.platform));
+    EXPECT_EQ(LinesOf(pages.join(QLatin1Char('\n'))),
+              LinesOf(QString::fromStdString(ReadBytes(example.folder / "report.txt"))));
+  }
+}
+
+TEST(PrintPdfTest, WallPicturePrintsOnItsOwnPageUnderTheHeader) {
+  SolvedExample example("cmu-bearing-wall.cxl", true);
+  ReportRequest request;
+  request.options.Set(kInputDataOption, true);
+  request.options.Set(kWallPictureOption, true);
+  QRectF drawnIn;
+  const QStringList pages = PrintPdf(example, request, PartLineHooks(),
+                                     [&drawnIn](QPainter& painter, const QRectF& area) {
+                                       drawnIn = area;
+                                       painter.drawText(area.center(), "PICTUREMARK");
+                                     });
+  // The input data take two pages, the wind table starting the second; page 3
+  // holds the header (seven lines) and the picture alone; the results of the
+  // parts follow on page 4.
+  ASSERT_EQ(pages.size(), 4);
+  EXPECT_EQ(LinesOf(pages[1])[7], "WIND LOADS:");
+  ASSERT_EQ(LinesOf(pages[2]).size(), 8u);
+  EXPECT_EQ(LinesOf(pages[2])[5], "TIME: 09:41 AM Page: 3");
+  EXPECT_EQ(LinesOf(pages[2])[7], "PICTUREMARK");
+  EXPECT_EQ(LinesOf(pages[3])[7], "RESULTS OF PART 1 WITH 0");
+  // The area lies under the header (line 11 of 85 on a page at least 9 in
+  // high: more than 1 in down at 1200 dpi) and leaves the bottom margin free.
+  EXPECT_GT(drawnIn.top(), 1.0 * 1200);
+  EXPECT_GT(drawnIn.height(), 5.0 * 1200);
+}
+
+TEST(PrintPdfTest, FailedPrinterJobIsReportedAndNothingClaimsSuccess) {
+  SolvedExample example("cmu-bearing-wall.cxl", true);
+  ReportRequest request;
+  request.options.Set(kInputDataOption, true);
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName("/nonexistent-folder/report.pdf");
+  EXPECT_FALSE(PrintReportOnPrinter(example.session, printer, request, {}, kStamp, {}));
   ASSERT_EQ(example.platform.messages.size(), 1u);
   EXPECT_EQ(example.platform.messages[0].title, "Error");
-  EXPECT_FALSE(std::filesystem::exists(example.folder / "missing" / "results.txt"));
 }
 
 }  // namespace
-}  // namespace calvix
+}  // namespace calvix::ui::testing
