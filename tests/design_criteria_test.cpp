@@ -43,8 +43,9 @@ TEST(DesignCriteriaTest, CantileverForcesAFixedBase) {
   ASSERT_TRUE(m.Ok(s.session));
   EXPECT_TRUE(s.entry().Cantilever);
   EXPECT_EQ(s.entry().SupportType + std::to_string(s.entry().PercentFixed), "Fixed100");
-  // Opened on a cantilever no support is chosen; supported top and bottom
-  // selects Pinned again.
+  // Opened on a cantilever whose record says Pinned no support is chosen;
+  // supported top and bottom selects Pinned again.
+  s.entry().SupportType = "Pinned";
   DesignCriteriaDialogModel again(s.problem());
   EXPECT_EQ(Supports(again), "0 010 0");
   again.ChooseSpanType(false);
@@ -90,7 +91,7 @@ TEST(DesignCriteriaTest, OkWritesTheCriteriaWithoutQuotesAndTheDialogShowsThem) 
   ASSERT_EQ(s.platform.messages.size(), 1u);
   EXPECT_EQ(s.platform.messages[0].text,
             "Double quotes (\") are not allowed and have been removed");
-  m.SetGeneralText(1, "North \"A\"");       // OK removes them without a message
+  m.SetGeneralText(1, "North \"A\"");       // OK removes them too, with the message
   m.ClickDesignMethod(s.entry(), "IBC-W");  // the factors switch at once, the method at OK
   EXPECT_FLOAT_EQ(s.entry().LoadFactors[7], 0.7f);
   EXPECT_EQ(s.entry().DesignMethod, "ACI");
@@ -104,7 +105,7 @@ TEST(DesignCriteriaTest, OkWritesTheCriteriaWithoutQuotesAndTheDialogShowsThem) 
   m.SetPercentFixedText("37");
   s.problem().Designed = true;
   ASSERT_TRUE(m.Ok(s.session));
-  EXPECT_EQ(s.platform.messages.size(), 1u);
+  EXPECT_EQ(s.platform.messages.size(), 2u);
   const EntryForm& e = s.entry();
   EXPECT_EQ(e.Project + "|" + e.Location + "|" + e.Designer + "|" + e.DesignMethod + "|" +
                 e.MasonryMaterial + "|" + e.MortarMaterial + "|" + e.MortarType,

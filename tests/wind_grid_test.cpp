@@ -59,15 +59,15 @@ TEST(WindGridTest, Navigation) {
   for (const Case& c : cases) {
     const WindNavigation n = NavigateWindGrid(c.from, c.key, c.caret, c.length);
     EXPECT_EQ(n.action, c.action) << c.from.row << "," << c.from.column;
-    if (c.action == Nav::MoveTo)
-      EXPECT_EQ(n.target, c.target) << c.from.row << "," << c.from.column;
+    // Only a move has a target.
+    EXPECT_TRUE(c.action != Nav::MoveTo || n.target == c.target)
+        << c.from.row << "," << c.from.column;
   }
 }
 
 TEST(WindGridTest, CommitFormatsAcceptedNumbersAndRefusesTheRest) {
   EXPECT_EQ(CommitWindCell(2, "-9999").cellText, "-9,999.00");
   EXPECT_EQ(CommitWindCell(4, "99").cellText, "99.00");
-  EXPECT_EQ(CommitWindCell(2, "").cellText, "");
   EXPECT_EQ(CommitWindCell(1, "W").cellText, "W");
   // A grouping comma is not read: "1,5" would otherwise become 15.
   EXPECT_FALSE(CommitWindCell(2, "1,5").accepted);
