@@ -178,7 +178,7 @@ TEST(LoadCombinationDialog, OkWritesTheTicksAndCancelDoesNot) {
     dialog.EditFactor(2, 0.25);
     dialog.SetSelected(2, true);
     dialog.SetSelected(5, false);
-    dialog.SetStressIncrease(true);
+    EXPECT_TRUE(dialog.SetStressIncrease(true));
     if (ok) {
       EXPECT_TRUE(dialog.Ok(platform));
     } else {
