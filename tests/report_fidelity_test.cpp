@@ -20,7 +20,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> ReportLines(const fs::path& report) {
+std::vector<std::string> FileLines(const fs::path& report) {
   std::istringstream text(testing::ReadBytes(report));
   std::vector<std::string> lines;
   for (std::string line; std::getline(text, line);) {
@@ -30,7 +30,7 @@ std::vector<std::string> ReportLines(const fs::path& report) {
   return lines;
 }
 std::vector<std::string> ReportLines(const std::string& example) {
-  return ReportLines(fs::path(CALVIX_SOURCE_DIR) / "examples" / (example + ".txt"));
+  return FileLines(fs::path(CALVIX_SOURCE_DIR) / "examples" / (example + ".txt"));
 }
 
 TEST(ReportFidelityTest, EveryReportWritesBarsAreasAndTextsAsAnEngineerReadsThem) {
@@ -42,7 +42,7 @@ TEST(ReportFidelityTest, EveryReportWritesBarsAreasAndTextsAsAnEngineerReadsThem
     SCOPED_TRACE(entry.path().filename().string());
     ++reports;
     int combinationLines = 0;
-    for (const std::string& line : ReportLines(entry.path())) {
+    for (const std::string& line : FileLines(entry.path())) {
       EXPECT_FALSE(std::regex_search(line, badSpacing)) << line;
       EXPECT_FALSE(std::regex_search(line, fractionalMetricArea)) << line;
       EXPECT_EQ(line.find("Coeficient"), std::string::npos) << line;
