@@ -62,6 +62,7 @@ struct PDeltaPass {
   double moment = 0;      // ft-lb per strip
   double change = 0;      // change of the moment from the previous pass (ft-lb)
   bool converged = false;
+  double changePercent = 0;  // change of the deflection (%), the convergence measure (< 1 %)
 };
 
 // The calculation of one wall part (1 main wall, 2 parapet) for the chosen
