@@ -197,7 +197,9 @@ CalculationGroup FlexureGroup(const Context& c) {
       MakeStep("Design flexural strength", kWallRule,
                "phi Mn = 0.8 [(d - ts/2) Cf + (d - ts - (a - ts)/2) Cw - (d - t/2) Pu] / 12", "",
                {Value("phi", kFlexurePhi), Length("d", r.DesignDepth[c.p]),
-                Length("a", BarValue(c, r.BarBlockDepth))},
+                Length("a", BarValue(c, r.BarBlockDepth)),
+                Length("ts", c.problem.working.FaceShellThickness), Length("t", r.Thickness[c.p]),
+                Value("Pu", r.GovAxial[c.p], kForce)},
                Value("Mu", Mu, kReportMoment));
   step.formula = "Mu <= phi Mn, " + step.formula;
   g.steps.push_back(

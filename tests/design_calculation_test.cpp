@@ -225,11 +225,19 @@ TEST(StrengthCalculationTest, HandWorkedWall) {
   ExpectClose(78.689, fa.result.value, 1e-3);
   ExpectClose(300.0, fa.limit.value);  // 0.20 x 1500 with h'/t = 18.9
 
-  // phi Vn = 0.6 x 4.0 x sqrt(1500) x Ae, Ae = 7.625 x bEff.
+  // As at 64 in, 12 x 0.31 / 64 = 0.0581 in2, is not above As,min = 0.06405
+  // in2: s = 56 in, bEff = 12 x 48 / 56 = 10.2857 in, Ae = 7.625 x 10.2857 =
+  // 78.429 in2, As = 0.066429 in2.
+  EXPECT_EQ(56.0f, r.BarSpacing[0][2]);
+  ExpectClose(0.066429, Step(c, "Section properties", "Steel area").result.value);
+  // phi Vn = 0.6 x 4.0 x sqrt(1500) x 78.429 = 7290.1 lb; Vu = 1.6 x 120 = 192 lb.
   const CalculationStep& vn = Step(c, "Shear", "Design shear strength");
-  ExpectClose(0.6 * 4.0 * std::sqrt(1500.0) * Input(vn, "Ae"), vn.result.value, 1e-5);
+  ExpectClose(1500.0, Input(vn, "f'm"));
+  ExpectClose(78.429, Input(vn, "Ae"));
+  ExpectClose(7290.1, vn.result.value);
   const CalculationStep& vu = Step(c, "Shear", "Shear");
-  ExpectClose(1.6 * 120.0, vu.result.value, 1e-3);  // 1.6 x 20 x 12 / 2
+  ExpectClose(192.0, vu.result.value, 1e-3);
+  ExpectClose(192.0 / 7290.1, vu.ratio, 1e-3);
 
   // P-delta: every pass is Mu = Mu,1 + Pu delta(previous) / 12 with Mu,1 =
   // 1.6 x 360 = 576 ft-lb; the last pass is the design's moment.
@@ -242,17 +250,14 @@ TEST(StrengthCalculationTest, HandWorkedWall) {
   }
   EXPECT_EQ(r.BarMu[0][2], static_cast<float>(c.pdelta.back().moment));
 
-  // Flexure: the block stays in the face shell, so a = (As fy + Pu) /
-  // (0.85 f'm bEff) and phi Mn = 0.8 [(d - a/2)(As fy + Pu) - (d - t/2) Pu] / 12
-  // (d = t/2: the axial term vanishes).
+  // Flexure: the block stays in the face shell; the steel yields. C = As fy +
+  // Pu = 0.066429 x 60000 + 7200 = 11185.7 lb, a = 11185.7 / (0.85 x 1500 x
+  // 10.2857) = 0.85294 in, and with d = t/2 the axial term vanishes: phi Mn =
+  // 0.8 x (3.8125 - 0.42647) x 11185.7 / 12 = 2525.0 ft-lb.
   const CalculationStep& flexure = Step(c, "Flexure", "Design flexural strength");
-  const double as = Input(Step(c, "Section properties", "Steel area"), "b") * 0.31 /
-                    Input(Step(c, "Section properties", "Steel area"), "s");
-  const double bEff = Step(c, "Section properties", "Effective width").result.value;
-  const double force = as * 60000.0 + 7200.0;
-  const double block = force / (0.85 * 1500.0 * bEff);
-  ExpectClose(block, Step(c, "Flexure", "Depth of the compression block").result.value, 1e-3);
-  ExpectClose(0.8 * (3.8125 - block / 2.0) * force / 12.0, flexure.limit.value, 1e-3);
+  ExpectClose(0.85294, Step(c, "Flexure", "Depth of the compression block").result.value, 1e-3);
+  ExpectClose(7200.0, Input(flexure, "Pu"), 1e-3);
+  ExpectClose(2525.0, flexure.limit.value, 1e-3);
   EXPECT_EQ(r.BarMu[0][2], flexure.result.value);
   EXPECT_TRUE(flexure.ok);
   EXPECT_TRUE(c.ok);
@@ -314,6 +319,17 @@ void CheckReinforced(const Problem& problem, const AnalysisResults& a, const Rei
     EXPECT_EQ(r.BarAllowMoment[p][b], flexure.limit.value);
     EXPECT_EQ(AllowableMomentOnCurve(bar.curve, r.GovAxial[p]), flexure.limit.value);
     EXPECT_EQ(r.BarShearStress[p][b], Step(c, "Shear", "Shear stress").result.value);
+    // The substituted inputs give the result.
+    const CalculationStep& fv = Step(c, "Shear", "Shear stress");
+    ExpectClose(Input(fv, "Vs") / (Input(fv, "b'") * Input(fv, "d")), fv.result.value, 1e-5);
+    const CalculationStep& ma =
+        Step(c, "Flexure", "Allowable moment at the axial load (interaction curve)");
+    if (ma.inputs.size() == 5) {
+      ExpectClose(Input(ma, "M2") + (Input(ma, "Ps") - Input(ma, "P2")) *
+                                        (Input(ma, "M1") - Input(ma, "M2")) /
+                                        (Input(ma, "P1") - Input(ma, "P2")),
+                  ma.result.value, 1e-4);
+    }
     EXPECT_EQ(r.AllowableShear[p], Step(c, "Shear", "Shear stress").limit.value);
     EXPECT_EQ(bar.curve.AxialCapacity(), Step(c, "Axial load", "Axial capacity").result.value);
     EXPECT_EQ(r.BarFa[p][b], Step(c, "Allowable stresses", "Allowable axial stress").result.value);
@@ -336,6 +352,11 @@ void CheckUnreinforced(const Problem& problem, const AnalysisResults& a,
     EXPECT_EQ(r.CaseFa[p][ci], Step(c, "Axial load", "Axial stress").result.value);
     EXPECT_EQ(r.CaseFb[p][ci], Step(c, "Flexure", "Flexural stress").result.value);
     EXPECT_EQ(r.CaseCSI[p][ci], Step(c, "Combined stress", "Combined stress index").result.value);
+    // The substituted inputs give the result.
+    const CalculationStep& fa = Step(c, "Axial load", "Axial stress");
+    ExpectClose(Input(fa, "Ps") / Input(fa, "Ae"), fa.result.value, 1e-5);
+    const CalculationStep& fb = Step(c, "Flexure", "Flexural stress");
+    ExpectClose(12.0 * Input(fb, "Ms") / Input(fb, "S"), fb.result.value, 1e-5);
     EXPECT_EQ(r.CaseNetStress[p][ci], Step(c, "Tension", "Net flexural stress").result.value);
     EXPECT_EQ(r.CaseShearStress[p][ci], Step(c, "Shear", "Shear stress").result.value);
     EXPECT_EQ(r.CaseSection[p][ci].S,
@@ -356,6 +377,8 @@ void CheckStrength(const Problem& problem, const AnalysisResults& a, const Stren
     EXPECT_EQ(r.BarMu[p][b], flexure.result.value);
     EXPECT_EQ(r.BarPhiMn[p][b], flexure.limit.value);
     EXPECT_EQ(r.BarPhiVn[p][b], Step(c, "Shear", "Shear").limit.value);
+    const CalculationStep& vn = Step(c, "Shear", "Design shear strength");
+    ExpectClose(2.4 * std::sqrt(Input(vn, "f'm")) * Input(vn, "Ae"), vn.result.value, 1e-5);
     EXPECT_EQ(r.AxialStress[p], Step(c, "Axial load", "Factored axial stress").result.value);
     const CalculationStep& deflection = Step(c, "Deflection", "Service deflection with P-delta");
     EXPECT_EQ(r.BarDeltaServ[p][b], deflection.result.value);
