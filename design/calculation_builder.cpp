@@ -157,6 +157,15 @@ CalculationStep EffectiveHeightStep(const Problem& problem, float hPrime, int pa
                   std::move(inputs), Value("h'", hPrime, kLengthShort));
 }
 
+CalculationStep ActualThicknessStep(const Problem& problem, float t, int part) {
+  const WorkingForm& w = problem.working;
+  const float T = part == kParapet ? w.ParapetThickness : w.WallThickness;
+  return MakeStep("Actual thickness", CalvixReference("nominal thickness less the unit allowance"),
+                  "t = T - dt", "{0} - {1}",
+                  {Value("T", T, kLengthShort), Value("dt", w.NominalMinusActual, kLengthShort)},
+                  Value("t", t, kLengthShort));
+}
+
 CalculationGroup SpacingGroup(const Problem& problem, float s, std::string reference) {
   const WorkingForm& w = problem.working;
   CalculationGroup group{"Spacing", {}};

@@ -48,6 +48,10 @@ CalculationStep SeismicStep(const Problem& problem, const AnalysisResults& analy
 CalculationStep EffectiveHeightStep(const Problem& problem, float hPrime, int part,
                                     std::string reference);
 
+// The actual thickness t (in) of a part: its nominal thickness less the
+// allowance of the units.
+CalculationStep ActualThicknessStep(const Problem& problem, float t, int part);
+
 // The largest permitted bar spacing by seismic design category, checked
 // against the chosen spacing s, and the spacing as whole spacing modules.
 CalculationGroup SpacingGroup(const Problem& problem, float s, std::string reference);

@@ -87,7 +87,7 @@ PDeltaResult Iterate(const Member& m, std::vector<PDeltaStep>* steps) {
     }
     const double change = PDeltaChangePercent(previous, next);
     if (steps != nullptr) {
-      steps->push_back({Mu, next, Mu - lastFiniteMu, change, PDeltaConverged(change)});
+      steps->push_back({previous, Mu, next, Mu - lastFiniteMu, change, PDeltaConverged(change)});
     }
     lastFiniteMu = Mu;
     lastFiniteDelta = next;

@@ -41,6 +41,7 @@ inline constexpr double kDeflectionFloor = 1e-6;
 
 // One pass of an iteration, for a calculation that shows it.
 struct PDeltaStep {
+  double acting = 0;         // deflection the axial load acts through: that of the pass before (in)
   double moment = 0;         // Mu of the pass (ft-lb)
   double deflection = 0;     // deflection under Mu (in)
   double momentChange = 0;   // Mu less that of the pass before, or less M on the first (ft-lb)

@@ -48,13 +48,14 @@ CalculationGroup LoadsGroup(const Context& c) {
   g.steps.push_back(MakeStep("Axial load at the design moment", analysed, "Ps = P at Ms", "", {},
                              Value("Ps", r.GovAxial[c.p], kForce)));
   const bool noAxial = r.Eccentricity[c.p] >= 999.0f;
-  g.steps.push_back(
-      MakeStep("Eccentricity", CalvixReference("zone of the interaction curve"),
-               std::string("e = 12 Ms / Ps, zone ") + static_cast<char>(r.Zone[c.p]) +
-                   (noAxial ? " (no axial load)" : ""),
-               noAxial ? "" : "12 x {0} / {1}",
-               {Value("Ms", r.GovMoment[c.p], kReportMoment), Value("Ps", r.GovAxial[c.p], kForce)},
-               Value("e", r.Eccentricity[c.p], kLengthShort)));
+  g.steps.push_back(MakeStep("Eccentricity", CalvixReference("zone of the interaction curve"),
+                             std::string("e = 12 |Ms| / Ps, zone ") +
+                                 static_cast<char>(r.Zone[c.p]) +
+                                 (noAxial ? " (no axial load)" : ""),
+                             noAxial ? "" : "12 x {0} / {1}",
+                             {Value("Ms", std::fabs(r.GovMoment[c.p]), kReportMoment),
+                              Value("Ps", r.GovAxial[c.p], kForce)},
+                             Value("e", r.Eccentricity[c.p], kLengthShort)));
   if (c.kv != c.k) g.steps.push_back(CombinationStep(c.problem, c.kv));
   g.steps.push_back(MakeStep("Design shear",
                              CalvixReference("largest shear ratio of the selected combinations"),
@@ -69,9 +70,7 @@ CalculationGroup SlendernessGroup(const Context& c) {
   CalculationGroup g{"Effective height and slenderness", {}};
   g.steps.push_back(EffectiveHeightStep(c.problem, r.HPrime[c.p], c.part,
                                         CalvixReference("effective height of the support")));
-  g.steps.push_back(MakeStep("Actual thickness", CalvixReference("nominal less the unit allowance"),
-                             "t = T - (T - t)", "", {},
-                             Value("t", r.Thickness[c.p], kLengthShort)));
+  g.steps.push_back(ActualThicknessStep(c.problem, r.Thickness[c.p], c.part));
   g.steps.push_back(MakeStep(
       "Slenderness h'/t", CalvixReference("for information"), "h'/t", "{0} / {1}",
       {Value("h'", r.HPrime[c.p], kLengthShort), Value("t", r.Thickness[c.p], kLengthShort)},
@@ -98,8 +97,8 @@ CalculationGroup SectionGroup(const Context& c) {
       "Effective flange width", ref,
       c.problem.entry.RunningBond ? "bf = min(s, 6T, 72 in)" : "bf = min(s, unit length)", "",
       {s, Value("T", w.WallThickness, kLengthShort)}, Value("bf", sec.bf, kLengthShort)));
-  g.steps.push_back(MakeStep("Effective width", ref, "b = b bf / s when s > bf", "", {b, s},
-                             Value("bEff", sec.bEff, kLengthShort)));
+  g.steps.push_back(MakeStep("Effective width", ref, "bEff = b bf / s when s > bf, else b", "",
+                             {b, s}, Value("bEff", sec.bEff, kLengthShort)));
   g.steps.push_back(MakeStep("Grouted core width", ref, "b' = min(wg b / s, bEff)", "",
                              {Value("wg", w.GroutedCellWidth, kLengthShort), b, s},
                              Value("b'", sec.bPrime, kLengthShort)));

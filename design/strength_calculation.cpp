@@ -66,8 +66,7 @@ CalculationGroup SlendernessGroup(const Context& c) {
   CalculationGroup g{"Effective height and slenderness", {}};
   g.steps.push_back(EffectiveHeightStep(c.problem, r.EffectiveHeight[c.p], c.part,
                                         CalvixReference("effective height of the support")));
-  g.steps.push_back(MakeStep("Actual thickness", CalvixReference("nominal less the unit allowance"),
-                             "t = T - (T - t)", "", {}, Length("t", r.Thickness[c.p])));
+  g.steps.push_back(ActualThicknessStep(c.problem, r.Thickness[c.p], c.part));
   g.steps.push_back(MakeStep("Slenderness h'/t", "IBC 2000 2108.9.4.5", "h'/t", "{0} / {1}",
                              {Length("h'", r.EffectiveHeight[c.p]), Length("t", r.Thickness[c.p])},
                              Value("h'/t", r.SlendernessRatio[c.p])));
@@ -90,8 +89,8 @@ CalculationGroup SectionGroup(const Context& c) {
                c.problem.entry.RunningBond ? "bf = min(s0, 6T)" : "bf = min(s0, 3T, unit length)",
                "", {Length("s0", r.StartSpacing[c.p]), Length("T", w.WallThickness)},
                Length("bf", r.FlangeWidth[c.p])));
-  g.steps.push_back(MakeStep("Effective width", kWallRule, "bEff = b bf / s when s > bf", "",
-                             {b, s}, Length("bEff", BarValue(c, r.BarEffectiveWidth))));
+  g.steps.push_back(MakeStep("Effective width", kWallRule, "bEff = b bf / s when s > bf, else b",
+                             "", {b, s}, Length("bEff", BarValue(c, r.BarEffectiveWidth))));
   g.steps.push_back(MakeStep("Grouted core width", ref, "b' = min(wg b / s, bEff)", "",
                              {Length("wg", w.GroutedCellWidth), b, s},
                              Length("b'", BarValue(c, r.BarCoreWidth))));
@@ -159,24 +158,40 @@ CalculationGroup CrackingGroup(const Context& c) {
   return g;
 }
 
-CalculationGroup PDeltaGroup(const Context& c, const PDeltaResult& pd) {
+CalculationGroup PDeltaGroup(const Context& c, const PDeltaResult& pd,
+                             const std::vector<PDeltaStep>& passes) {
   const StrengthResults& r = c.results;
   const bool cantilever = c.part == kParapet || c.problem.entry.Cantilever;
+  const StepValue Mu = Value("Mu", BarValue(c, r.BarMu), kReportMoment);
+  const StepValue Mu1 = Value("Mu,1", std::fabs(r.GovMoment[c.p]), kReportMoment);
   CalculationGroup g{"P-delta", {}};
-  const std::string iteration =
-      cantilever ? "Mu = Mu,1 + Pu delta / 12 + W delta,m / 12" : "Mu = Mu,1 + Pu delta / 12";
-  std::vector<StepValue> inputs{Value("Mu,1", std::fabs(r.GovMoment[c.p]), kReportMoment),
-                                Value("Pu", r.GovAxial[c.p], kForce),
-                                Value("delta", BarValue(c, r.BarDeltaUlt), kDeflection)};
-  if (cantilever)
-    inputs.push_back(Value("W", PartWeight(c.problem, PartHeight(c.problem, c.part)), kForce));
-  g.steps.push_back(MakeStep("Factored moment with P-delta", "IBC 2000 2108.9.4.6",
-                             iteration + " (last pass)", cantilever ? "" : "{0} + {1} x {2} / 12",
-                             std::move(inputs), Value("Mu", BarValue(c, r.BarMu), kReportMoment)));
+  if (passes.empty()) {
+    g.steps.push_back(MakeStep("Factored moment with P-delta",
+                               CalvixReference("a support does not deflect: no P-delta"),
+                               "Mu = |Mu,1|", "", {Mu1}, Mu));
+    return g;
+  }
+  const StepValue Pu = Value("Pu", r.GovAxial[c.p], kForce);
+  // The last pass: the axial load acts through the deflection of the pass before.
+  const StepValue acting = Value("delta", passes.back().acting, kDeflection);
+  if (cantilever) {
+    const float weight = PartWeight(c.problem, PartHeight(c.problem, c.part));
+    g.steps.push_back(MakeStep("Factored moment with P-delta", "IBC 2000 2108.9.4.6",
+                               "Mu = Mu,1 + Pu delta / 12 + W delta,m / 12 (last pass)", "",
+                               {Mu1, Pu, acting, Value("W", weight, kForce)}, Mu));
+  } else {
+    g.steps.push_back(MakeStep("Factored moment with P-delta", "IBC 2000 2108.9.4.6",
+                               "Mu = Mu,1 + Pu delta / 12 (last pass)", "{0} + {1} x {2} / 12",
+                               {Mu1, Pu, acting}, Mu));
+  }
   g.steps.push_back(MakeStep(
       "Factored deflection", "IBC 2000 2108.9.4.6",
       "delta = delta,cr + (delta,lin - delta,cr) Ig/Icr beyond Mcr, passes until the change < 1 %",
-      "", {Value("passes", pd.Iterations)},
+      "",
+      {Value("passes", pd.Iterations),
+       Value("Mcr", BarValue(c, r.BarCrackingMoment), kReportMoment),
+       Length("Ig", BarValue(c, r.BarGrossInertia), 4),
+       Length("Icr", BarValue(c, r.BarCrackedInertia), 4)},
       Value("delta,u", BarValue(c, r.BarDeltaUlt), kDeflection)));
   return g;
 }
@@ -321,7 +336,7 @@ CalculationSteps StrengthCalculation(const Problem& problem, const AnalysisResul
   out.groups.push_back(SectionGroup(c));
   out.groups.push_back(AxialGroup(c));
   out.groups.push_back(CrackingGroup(c));
-  out.groups.push_back(PDeltaGroup(c, pd));
+  out.groups.push_back(PDeltaGroup(c, pd, passes));
   out.groups.push_back(FlexureGroup(c));
   out.groups.push_back(ShearGroup(c));
   out.groups.push_back(DeflectionGroup(c));

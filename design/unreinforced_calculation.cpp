@@ -61,9 +61,7 @@ CalculationGroup SlendernessGroup(const Context& c) {
   CalculationGroup g{"Effective height and slenderness", {}};
   g.steps.push_back(EffectiveHeightStep(c.problem, r.HPrime[c.p], c.part,
                                         CalvixReference("effective height of the support")));
-  g.steps.push_back(MakeStep("Actual thickness", CalvixReference("nominal less the unit allowance"),
-                             "t = T - (T - t)", "", {},
-                             Value("t", r.Thickness[c.p], kLengthShort)));
+  g.steps.push_back(ActualThicknessStep(c.problem, r.Thickness[c.p], c.part));
   g.steps.push_back(
       MakeStep("Slenderness h'/r", Ref(c, "2.2.3"), "h'/r", "{0} / {1}",
                {Value("h'", r.HPrime[c.p], kLengthShort), Value("r", c.sec.r, kLengthShort)},
@@ -85,7 +83,7 @@ CalculationGroup SectionGroup(const Context& c) {
                              Value("s", sec.s, kLengthShort)));
   g.steps.push_back(MakeStep("Design strip width", CalvixReference("strip entered by the engineer"),
                              "b", "", {}, Value("b", w.StripWidth, kLengthShort)));
-  g.steps.push_back(MakeStep("Effective width", ref, "bEff = b bf / s when s > bf", "", {},
+  g.steps.push_back(MakeStep("Effective width", ref, "bEff = b bf / s when s > bf, else b", "", {},
                              Value("bEff", sec.bEff, kLengthShort)));
   g.steps.push_back(MakeStep("Grouted core width", ref, "b' = min(wg b / s, bEff)", "",
                              {Value("wg", w.GroutedCellWidth, kLengthShort)},

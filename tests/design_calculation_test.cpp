@@ -384,6 +384,12 @@ void CheckStrength(const Problem& problem, const AnalysisResults& a, const Stren
     EXPECT_EQ(r.BarDeltaServ[p][b], deflection.result.value);
     EXPECT_EQ(r.AllowServiceDeflection[p], deflection.limit.value);
     EXPECT_EQ(r.BarAsMax[p][b], Step(c, "Minimum and maximum steel", "Maximum steel").limit.value);
+    const CalculationStep& mu = Step(c, "P-delta", "Factored moment with P-delta");
+    EXPECT_EQ(r.BarMu[p][b], mu.result.value);
+    if (!mu.substitution.empty()) {
+      ExpectClose(Input(mu, "Mu,1") + Input(mu, "Pu") * Input(mu, "delta") / 12.0, mu.result.value,
+                  1e-5);
+    }
     if (!c.pdelta.empty()) {
       EXPECT_EQ(r.BarMu[p][b], static_cast<float>(c.pdelta.back().moment));
       EXPECT_EQ(r.BarDeltaUlt[p][b], static_cast<float>(c.pdelta.back().deflection));
