@@ -95,7 +95,7 @@ CalculationGroup SectionGroup(const Context& c) {
                              {Length("wg", w.GroutedCellWidth), b, s},
                              Length("b'", BarValue(c, r.BarCoreWidth))));
   g.steps.push_back(MakeStep("Depth to the steel", CalvixReference("d by the sign of Mu"),
-                             r.GovMoment[c.p] > 0.0f ? "d" : "d' = t - c", "", {},
+                             r.GovMoment[c.p] < 0.0f ? "d' = t - c" : "d", "", {},
                              Length("d", r.DesignDepth[c.p])));
   g.steps.push_back(MakeStep("Effective area", ref, "Ae = (t - 2 ts) b' + 2 bEff ts, or t bEff", "",
                              {t, ts}, Length("Ae", BarValue(c, r.BarEffectiveArea), 2)));
