@@ -129,6 +129,12 @@ CalculationStep SeismicStep(const Problem& problem, const AnalysisResults& analy
                   Value("Fp", Fp, kLineLoad));
 }
 
+void AddSeismicGroup(CalculationSteps& steps, const Problem& problem,
+                     const AnalysisResults& analysis, int part) {
+  if (analysis.Seismic.SeismicLoad[PartIndex(part)] == 0.0f) return;
+  steps.groups.push_back({"Seismic force", {SeismicStep(problem, analysis, part)}});
+}
+
 CalculationStep EffectiveHeightStep(const Problem& problem, float hPrime, int part,
                                     std::string reference) {
   const EntryForm& e = problem.entry;

@@ -44,6 +44,10 @@ CalculationStep CombinationStep(const Problem& problem, int k);
 // The seismic force on a part, as the load analysis applied it.
 CalculationStep SeismicStep(const Problem& problem, const AnalysisResults& analysis, int part);
 
+// Adds the group "Seismic force" when the part carries a seismic load.
+void AddSeismicGroup(CalculationSteps& steps, const Problem& problem,
+                     const AnalysisResults& analysis, int part);
+
 // The effective height h' (in) of a part by its support.
 CalculationStep EffectiveHeightStep(const Problem& problem, float hPrime, int part,
                                     std::string reference);

@@ -286,7 +286,7 @@ CalculationSteps ReinforcedCalculation(const Problem& problem, const AnalysisRes
                   results.GovCombo[p],
                   results.GovShearCombo[p] >= 1 ? results.GovShearCombo[p] : results.GovCombo[p]};
   out.groups.push_back(LoadsGroup(c));
-  out.groups.push_back({"Seismic force", {SeismicStep(problem, analysis, part)}});
+  AddSeismicGroup(out, problem, analysis, part);
   out.groups.push_back(SlendernessGroup(c));
   out.groups.push_back(SectionGroup(c));
   out.groups.push_back(AllowablesGroup(c));

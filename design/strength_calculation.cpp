@@ -331,7 +331,7 @@ CalculationSteps StrengthCalculation(const Problem& problem, const AnalysisResul
   }
 
   out.groups.push_back(LoadsGroup(c));
-  out.groups.push_back({"Seismic force", {SeismicStep(problem, analysis, part)}});
+  AddSeismicGroup(out, problem, analysis, part);
   out.groups.push_back(SlendernessGroup(c));
   out.groups.push_back(SectionGroup(c));
   out.groups.push_back(AxialGroup(c));

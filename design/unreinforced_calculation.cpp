@@ -250,7 +250,7 @@ CalculationSteps UnreinforcedCalculation(const Problem& problem, const AnalysisR
                   out.governingCombination,
                   kv};
   out.groups.push_back(LoadsGroup(c));
-  out.groups.push_back({"Seismic force", {SeismicStep(problem, analysis, part)}});
+  AddSeismicGroup(out, problem, analysis, part);
   out.groups.push_back(SlendernessGroup(c));
   out.groups.push_back(SectionGroup(c));
   out.groups.push_back(AllowablesGroup(c));

@@ -305,6 +305,19 @@ void ExpectVerdict(const CalculationSteps& c) {
   }
 }
 
+// The seismic force group is there exactly when the part carries a seismic load.
+void ExpectSeismic(const CalculationSteps& c, const AnalysisResults& a) {
+  const float Fp = a.Seismic.SeismicLoad[c.part - 1];
+  const CalculationStep* step = nullptr;
+  for (const CalculationGroup& g : c.groups) {
+    if (g.title == "Seismic force") step = &g.steps.at(0);
+  }
+  ASSERT_EQ(Fp != 0.0f, step != nullptr);
+  if (step != nullptr) {
+    EXPECT_EQ(Fp, step->result.value);
+  }
+}
+
 void CheckReinforced(const Problem& problem, const AnalysisResults& a, const ReinforcedResults& r,
                      int part) {
   const std::size_t p = part - 1;
@@ -339,6 +352,7 @@ void CheckReinforced(const Problem& problem, const AnalysisResults& a, const Rei
               Step(c, "Effective height and slenderness", "Effective height").result.value);
     EXPECT_TRUE(c.ok);
     ExpectVerdict(c);
+    ExpectSeismic(c, a);
   }
 }
 
@@ -363,6 +377,7 @@ void CheckUnreinforced(const Problem& problem, const AnalysisResults& a,
               Step(c, "Section properties", "Section modulus").result.value);
     EXPECT_EQ(r.CaseVerdict[p][ci] == kVerdictOk, c.ok) << r.CaseVerdict[p][ci];
     ExpectVerdict(c);
+    ExpectSeismic(c, a);
   }
 }
 
@@ -397,6 +412,7 @@ void CheckStrength(const Problem& problem, const AnalysisResults& a, const Stren
     }
     EXPECT_TRUE(c.ok);
     ExpectVerdict(c);
+    ExpectSeismic(c, a);
   }
 }
 
