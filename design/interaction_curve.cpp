@@ -168,18 +168,22 @@ InteractionCurve BuildInteractionCurve(const Problem& problem, const CurveInput&
   return curve;
 }
 
-float AllowableMomentOnCurve(const InteractionCurve& curve, float P) {
-  if (P < 0.0f || P >= curve.AxialCapacity()) return 0.0f;
-  // From pure flexure upwards, the first point above P and the one after it.
+int CurveSegmentAt(const InteractionCurve& curve, float P) {
+  if (P < 0.0f || P >= curve.AxialCapacity()) return -1;
+  // From pure flexure upwards, the first point above P.
   for (int i = kCurvePointCount - 1; i >= 1; --i) {
-    const auto above = static_cast<std::size_t>(i - 1);
-    if (curve.P[above] > P) {
-      const auto below = above + 1;
-      return static_cast<float>(
-          InterpolateLinear(curve.P[below], curve.M[below], curve.P[above], curve.M[above], P));
-    }
+    if (curve.P[static_cast<std::size_t>(i - 1)] > P) return i - 1;
   }
-  return 0.0f;
+  return -1;
+}
+
+float AllowableMomentOnCurve(const InteractionCurve& curve, float P) {
+  const int segment = CurveSegmentAt(curve, P);
+  if (segment < 0) return 0.0f;
+  const auto above = static_cast<std::size_t>(segment);
+  const auto below = above + 1;
+  return static_cast<float>(
+      InterpolateLinear(curve.P[below], curve.M[below], curve.P[above], curve.M[above], P));
 }
 
 float AllowableMomentAtAxialLoad(const Problem& problem, InteractionCurve& curve, float P, float Fs,

@@ -72,6 +72,10 @@ InteractionCurve BuildInteractionCurve(const Problem& problem, const CurveInput&
 // this working-stress curve does not cover), gives 0.
 float AllowableMomentOnCurve(const InteractionCurve& curve, float P);
 
+// The point (0-based) above axial load P from which AllowableMomentOnCurve
+// interpolates towards the point after it; -1 when P lies outside the curve.
+int CurveSegmentAt(const InteractionCurve& curve, float P);
+
 // The curve of bar `bar` (index into problem.units.BarTable, 0-based) at
 // spacing s, with As = StripWidth · bar area / s, and the allowable moment at
 // axial load P. A bar index outside the table, or s <= 0, counts as no steel.

@@ -59,7 +59,7 @@ float Finite(double value) {
   return static_cast<float>(std::clamp(value, -kLargest, kLargest));
 }
 
-PDeltaResult Iterate(const Member& m) {
+PDeltaResult Iterate(const Member& m, std::vector<PDeltaStep>* steps) {
   PDeltaResult result;
   // A cracked inertia that is not positive (only from invalid input) is taken
   // as the gross one, so the iteration stays finite.
@@ -85,9 +85,13 @@ PDeltaResult Iterate(const Member& m) {
       nonFinite = true;
       break;
     }
+    const double change = PDeltaChangePercent(previous, next);
+    if (steps != nullptr) {
+      steps->push_back({previous, Mu, next, Mu - lastFiniteMu, change, PDeltaConverged(change)});
+    }
     lastFiniteMu = Mu;
     lastFiniteDelta = next;
-    if (PDeltaConverged(PDeltaChangePercent(previous, next))) {
+    if (PDeltaConverged(change)) {
       converged = true;
       break;
     }
@@ -146,7 +150,7 @@ bool PDeltaConverged(double changePercent) {
 }
 
 PDeltaResult PDeltaSupported(const Problem& problem, float M, float P, float delta, int station,
-                             float Mcr, float Ig, float Icr) {
+                             float Mcr, float Ig, float Icr, std::vector<PDeltaStep>* steps) {
   const double length = 12.0 * static_cast<double>(problem.working.WallHeight);
   if (station == kTopStation || station == kBaseStation) {
     // The supports do not move: no P-delta there.
@@ -166,11 +170,12 @@ PDeltaResult PDeltaSupported(const Problem& problem, float M, float P, float del
   m.Ig = Ig;
   m.Icr = Icr;
   m.length = length;
-  return Iterate(m);
+  return Iterate(m, steps);
 }
 
 PDeltaResult PDeltaCantilever(const Problem& problem, float M, float P, float W, float deltaTop,
-                              float deltaMid, float Mcr, float Ig, float Icr, int part) {
+                              float deltaMid, float Mcr, float Ig, float Icr, int part,
+                              std::vector<PDeltaStep>* steps) {
   // The runaway limit is the height of the main wall, for the parapet too.
   const double length = 12.0 * static_cast<double>(problem.working.WallHeight);
   const double Ib = SolidStripInertia(problem, part);
@@ -187,7 +192,7 @@ PDeltaResult PDeltaCantilever(const Problem& problem, float M, float P, float W,
   m.Ig = Ig;
   m.Icr = Icr;
   m.length = length;
-  return Iterate(m);
+  return Iterate(m, steps);
 }
 
 double UltimateStrainFactor(const Problem& problem) {

@@ -19,6 +19,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/problem.h"
 
@@ -37,6 +38,16 @@ inline constexpr double kSupportedMomentFloor = 1.0;
 inline constexpr double kCantileverMomentFloor = 0.04;
 // Floor of a first-order deflection (in).
 inline constexpr double kDeflectionFloor = 1e-6;
+
+// One pass of an iteration, for a calculation that shows it.
+struct PDeltaStep {
+  double acting = 0;         // deflection the axial load acts through: that of the pass before (in)
+  double moment = 0;         // Mu of the pass (ft-lb)
+  double deflection = 0;     // deflection under Mu (in)
+  double momentChange = 0;   // Mu less that of the pass before, or less M on the first (ft-lb)
+  double changePercent = 0;  // PDeltaChangePercent of the deflection
+  bool converged = false;
+};
 
 struct PDeltaResult {
   float Mu = 0;          // moment including P-delta (ft-lb), not signed
@@ -70,8 +81,11 @@ bool PDeltaConverged(double changePercent);
 // it, until the change is below 1 % or the deflection exceeds the wall height
 // (a runaway). At a support (station 0 or 10) the wall does not move:
 // Mu = |M| and δ = 0 without iterating.
+// `steps`, when given, receives every pass whose moment and deflection are
+// finite (none at a support).
 PDeltaResult PDeltaSupported(const Problem& problem, float M, float P, float delta, int station,
-                             float Mcr, float Ig, float Icr);
+                             float Mcr, float Ig, float Icr,
+                             std::vector<PDeltaStep>* steps = nullptr);
 
 // Second-order moment and deflection at the base of a cantilever: the
 // parapet (`part` 2) or a cantilever main wall (`part` 1). P is the axial
@@ -88,7 +102,8 @@ PDeltaResult PDeltaSupported(const Problem& problem, float M, float P, float del
 // only a deflection that stops being finite is reported as the wall height
 // with the moment the axial loads make through it.
 PDeltaResult PDeltaCantilever(const Problem& problem, float M, float P, float W, float deltaTop,
-                              float deltaMid, float Mcr, float Ig, float Icr, int part);
+                              float deltaMid, float Mcr, float Ig, float Icr, int part,
+                              std::vector<PDeltaStep>* steps = nullptr);
 
 // --- Neutral-axis search ----------------------------------------------------
 

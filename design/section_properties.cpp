@@ -133,16 +133,17 @@ double SlendernessReduction(double hOverR) {
   return q * q;
 }
 
+double SlendernessReductionOf(float hPrime, float r) {
+  if (!(hPrime > 0.0f)) return 1.0;
+  return r > 0.0f ? SlendernessReduction(static_cast<double>(hPrime) / r) : 0.0;
+}
+
 AxialStress AllowableAxialStress(const Problem& problem, float hPrime, float Ig, float Ae) {
   AxialStress result;
   if (Ae > 0.0f && Ig >= 0.0f) {
     result.r = static_cast<float>(std::sqrt(static_cast<double>(Ig) / Ae));
   }
-  double reduction = 1.0;
-  if (hPrime > 0.0f) {
-    reduction =
-        result.r > 0.0f ? SlendernessReduction(static_cast<double>(hPrime) / result.r) : 0.0;
-  }
+  const double reduction = SlendernessReductionOf(hPrime, result.r);
   result.Fa = static_cast<float>(0.25 * problem.working.FmPrime * reduction);
   return result;
 }

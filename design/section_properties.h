@@ -97,6 +97,11 @@ float GrossInertia(const Problem& problem, float bPrime, float bEff, float t);
 // Takes the slenderness ratio h'/r; a ratio <= 0 gives 1.
 double SlendernessReduction(double hOverR);
 
+// The reduction R of AllowableAxialStress for effective height h' and
+// radius of gyration r: 1 when h' <= 0, 0 when r = 0 with h' > 0, else
+// SlendernessReduction(h'/r).
+double SlendernessReductionOf(float hPrime, float r);
+
 struct AxialStress {
   float r = 0;   // radius of gyration sqrt(Ig / Ae) (in)
   float Fa = 0;  // allowable axial compressive stress 0.25·f'm·R (psi)

@@ -137,36 +137,12 @@ float DepthFor(const PartContext& c, double moment) {
   return TensionSteelDepth(moment, c.d, c.dPrime);
 }
 
-// The load tables one P-delta evaluation reads.
-struct LoadTables {
-  const StationTable<float>& moment;
-  const StationTable<float>& axial;
-  const StationTable<float>& deflection;
-};
+constexpr bool kFactored = true;
+constexpr bool kService = false;
 
-LoadTables Factored(const AnalysisResults& a) {
-  return {a.FactoredMoment, a.FactoredAxial, a.FactoredDeflection};
-}
-
-LoadTables Service(const AnalysisResults& a) {
-  return {a.CombMoment, a.CombAxial, a.ServiceDeflection};
-}
-
-// Second-order moment and deflection of combination k at a station: for a
-// supported wall the station's moment, axial load and deflection; for a
-// cantilever or parapet the base moment with the top axial load, the own
-// weight and the deflections at the top and mid-height.
-PDeltaResult PDeltaAt(const Problem& problem, const PartContext& c, const LoadTables& tables, int k,
-                      int station, float Mcr, float Ig, float Icr) {
-  const auto& M = tables.moment[c.p][U(k - 1)];
-  const auto& P = tables.axial[c.p][U(k - 1)];
-  const auto& delta = tables.deflection[c.p][U(k - 1)];
-  if (c.cantilever) {
-    return PDeltaCantilever(problem, M[U(station)], P[kTopStation], c.weight, delta[kTopStation],
-                            delta[kMidStation], Mcr, Ig, Icr, c.part);
-  }
-  return PDeltaSupported(problem, M[U(station)], P[U(station)], delta[U(station)], station, Mcr, Ig,
-                         Icr);
+PDeltaResult PDeltaAt(const Problem& problem, const PartContext& c, const AnalysisResults& a,
+                      bool factored, int k, int station, float Mcr, float Ig, float Icr) {
+  return PartPDelta(problem, a, c.part, factored, k, station, Mcr, Ig, Icr);
 }
 
 // Stations at which combination k is evaluated.
@@ -265,7 +241,7 @@ bool EvaluateStation(const Problem& problem, const AnalysisResults& a, const Par
     const TrialSection x = SectionAt(problem, c, bars[U(probe.bar)].Area, probe.s);
     const float Mcr = CrackingMoment(problem, c, x, P);
     const float Icr = CrackedInertia(problem, x.As, depth, x.bEff, x.bPrime, P, c.part).Icr;
-    const PDeltaResult pd = PDeltaAt(problem, c, Factored(a), k, station, Mcr, x.Ig, Icr);
+    const PDeltaResult pd = PDeltaAt(problem, c, a, kFactored, k, station, Mcr, x.Ig, Icr);
     const SteelLimits limits =
         RequiredSteel(problem, Signed(pd.Mu, M), P, x.bPrime, x.bEff, depth, c.part);
 
@@ -326,7 +302,7 @@ PDeltaResult ServiceDeflectionAt(const Problem& problem, const AnalysisResults& 
   const float M = a.FactoredMoment[c.p][ks][U(station)];
   const float P = a.FactoredAxial[c.p][ks][U(station)];
   const float Icr = CrackedInertia(problem, x.As, DepthFor(c, M), x.bEff, x.bPrime, P, c.part).Icr;
-  return PDeltaAt(problem, c, Service(a), k, station, Mcr, x.Ig, Icr);
+  return PDeltaAt(problem, c, a, kService, k, station, Mcr, x.Ig, Icr);
 }
 
 bool DeflectionAcceptable(const PartContext& c, const PDeltaResult& r) {
@@ -557,7 +533,26 @@ CrackedInertiaResult CrackedInertia(const Problem& problem, float As, float dept
   return r;
 }
 
-// --- Governing forces ---------------------------------------------------------
+// --- P-delta ------------------------------------------------------------------
+
+PDeltaResult PartPDelta(const Problem& problem, const AnalysisResults& analysis, int part,
+                        bool factored, int k, int station, float Mcr, float Ig, float Icr,
+                        std::vector<PDeltaStep>* steps) {
+  const size_t p = PartIndex(part);
+  const size_t ks = U(k - 1);
+  const auto& M = (factored ? analysis.FactoredMoment : analysis.CombMoment)[p][ks];
+  const auto& P = (factored ? analysis.FactoredAxial : analysis.CombAxial)[p][ks];
+  const auto& delta = (factored ? analysis.FactoredDeflection : analysis.ServiceDeflection)[p][ks];
+  if (part == kParapet || problem.entry.Cantilever) {
+    const float weight = PartWeight(problem, PartHeight(problem, part));
+    return PDeltaCantilever(problem, M[U(station)], P[kTopStation], weight, delta[kTopStation],
+                            delta[kMidStation], Mcr, Ig, Icr, part, steps);
+  }
+  return PDeltaSupported(problem, M[U(station)], P[U(station)], delta[U(station)], station, Mcr, Ig,
+                         Icr, steps);
+}
+
+// --- Governing forces -------------------------------------------------------
 
 GoverningForces FindGoverningForces(const Problem& problem, const AnalysisResults& a, int part,
                                     int16_t& errorCode) {
@@ -687,7 +682,7 @@ void StrengthDesign(Problem& problem, const AnalysisResults& analysis, StrengthR
       const float Mcr = CrackingMoment(problem, c, x, Pu);
       const float Icr = CrackedInertia(problem, x.As, depth, x.bEff, x.bPrime, gov.Axial, part).Icr;
       const PDeltaResult pd =
-          PDeltaAt(problem, c, Factored(analysis), gov.Combo, gov.Station, Mcr, x.Ig, Icr);
+          PDeltaAt(problem, c, analysis, kFactored, gov.Combo, gov.Station, Mcr, x.Ig, Icr);
       results.BarMu[p][bi] = pd.Mu;
       results.BarDeltaUlt[p][bi] = pd.Delta;
       results.BarAs[p][bi] = x.As;

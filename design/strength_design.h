@@ -149,6 +149,16 @@ struct CrackedInertiaResult {
 CrackedInertiaResult CrackedInertia(const Problem& problem, float As, float depth, float bEff,
                                     float bPrime, float Pu, int part);
 
+// Second-order moment and deflection of combination k of part `part` at
+// `station` under the factored loads (`factored`) or the service loads: for
+// a wall supported top and bottom the station's moment, axial load and
+// deflection; for a cantilever or a parapet the base moment with the top
+// axial load, the own weight and the deflections at the top and at
+// mid-height. `steps`, when given, receives the passes of the iteration.
+PDeltaResult PartPDelta(const Problem& problem, const AnalysisResults& analysis, int part,
+                        bool factored, int k, int station, float Mcr, float Ig, float Icr,
+                        std::vector<PDeltaStep>* steps = nullptr);
+
 // The governing forces of a wall part.
 struct GoverningForces {
   float Moment = 0;     // first-order factored moment at the governing station, signed (ft-lb)

@@ -33,6 +33,17 @@ float CrackingMomentOf(const Problem& problem, float fr, float S, float Ae, doub
 
 }  // namespace
 
+PDeltaResult GoverningPDelta(const Problem& problem, const AnalysisResults& analysis,
+                             const StrengthResults& results, int bar, int part,
+                             std::vector<PDeltaStep>* steps) {
+  const std::size_t p = PartIndex(part);
+  if (bar < 0 || !results.BarOffered(p, U(bar)) || results.GovCombo[p] < 1) return {};
+  const std::size_t b = U(bar);
+  return PartPDelta(problem, analysis, part, true, results.GovCombo[p], results.GovStation[p],
+                    results.BarCrackingMoment[p][b], results.BarGrossInertia[p][b],
+                    results.BarCrackedInertia[p][b], steps);
+}
+
 StrengthDetailValues StrengthDetail(const Problem& problem, const AnalysisResults& analysis,
                                     const StrengthResults& results, int k, int bar, int part) {
   const std::size_t p = PartIndex(part);

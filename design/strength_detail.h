@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "analysis/load_analysis.h"
 #include "design/strength_design.h"
@@ -52,5 +53,14 @@ struct StrengthDetailValues {
 // magnification (a cantilever).
 StrengthDetailValues StrengthDetail(const Problem& problem, const AnalysisResults& analysis,
                                     const StrengthResults& results, int k, int bar, int part);
+
+// The P-delta iteration of the design of bar `bar` at its accepted spacing:
+// the factored loads of the governing combination at the governing station,
+// with the bar's cracking moment, gross and cracked inertia. Its moment and
+// deflection are BarMu and BarDeltaUlt; `steps`, when given, receives the
+// passes. A bar without an accepted spacing gives an empty result.
+PDeltaResult GoverningPDelta(const Problem& problem, const AnalysisResults& analysis,
+                             const StrengthResults& results, int bar, int part,
+                             std::vector<PDeltaStep>* steps = nullptr);
 
 }  // namespace calvix

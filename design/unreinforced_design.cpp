@@ -57,6 +57,9 @@ void ResetPart(UnreinforcedResults& r, std::size_t p, std::size_t cases) {
   r.CaseShearStress[p].assign(cases, 0.0f);
   r.CaseCSI[p].assign(cases, 0.0f);
   r.CaseVerdict[p].assign(cases, std::string());
+  r.CaseMoment[p].assign(cases, 0.0f);
+  r.CaseAxial[p].assign(cases, 0.0f);
+  r.CaseCombo[p].assign(cases, 0);
   r.HPrime[p] = 0.0f;
   r.Thickness[p] = 0.0f;
   r.CaseSection[p].assign(cases, GroutCaseSection{});
@@ -337,6 +340,9 @@ void DesignUnreinforcedWall(Problem& problem, const AnalysisResults& analysis,
     results.CaseCSI[p][ci] = static_cast<float>(csi);
 
     const int16_t gov = results.GovCombo[p];
+    results.CaseMoment[p][ci] = results.GovMoment[p];
+    results.CaseAxial[p][ci] = results.GovAxial[p];
+    results.CaseCombo[p][ci] = gov;
     const float ftFinal = sec.Ft * Increase(problem, gov);
     const bool shearOk = hasShearWidth && fv < results.UnreinfFv[p];
     const float baseAxial = analysis.CombAxial[p][U(gov - 1)][U(kBaseStation)];

@@ -77,6 +77,12 @@ struct UnreinforcedResults {
       CaseShearStress;  // fv = Vs·Q/(Ig·bv), 0 without shear width
   std::array<std::vector<float>, kWallPartCount> CaseCSI;  // fa/Fa + fb/Fb
   std::array<std::vector<std::string>, kWallPartCount> CaseVerdict;
+  // The loads that govern each case: the search of the worst station carries
+  // on from case to case, so a case may be governed by other loads than
+  // GovMoment / GovAxial / GovCombo, which hold those of the last case.
+  std::array<std::vector<float>, kWallPartCount> CaseMoment;  // ft-lb, signed
+  std::array<std::vector<float>, kWallPartCount> CaseAxial;   // lb
+  std::array<std::vector<int16_t>, kWallPartCount> CaseCombo;
 
   // For the reports.
   std::array<float, kWallPartCount> HPrime{};     // effective height (in)
