@@ -19,6 +19,26 @@ struct ScratchSession {
   Session session;
 };
 
+// Types a value into an entry field and leaves it, as the engineer does;
+// false when the field refuses it (out of its range).
+bool EnterField(Session& session, int field, double displayValue) {
+  const double atFocus = ValueAtFocus(session, field);
+  EditFieldText(session, field, FieldText(session, field, displayValue));
+  return LeaveChangedField(session, field, atFocus).accepted;
+}
+
+// The values (working units) of `field` that the entry form accepts.
+std::vector<float> Accepted(const SweepBase& base, int field, int quantity,
+                            const std::vector<float>& values) {
+  std::vector<float> accepted;
+  for (float value : values) {
+    ScratchSession scratch(base);
+    const double display = static_cast<double>(value) * base.problem.units.Factor(quantity);
+    if (EnterField(scratch.session, field, display)) accepted.push_back(value);
+  }
+  return accepted;
+}
+
 std::vector<int> GroutOptions(const SweepBase& base, bool free) {
   if (!free) return {base.problem.entry.GroutSpacingOption};
   std::vector<int> options;
@@ -48,15 +68,18 @@ std::vector<SweepPoint> SweepPoints(const SweepBase& base, const SweepFreedom& f
                                     const CostModel& costs) {
   const EntryForm& entry = base.problem.entry;
   const SweepPoint entered = EnteredPoint(base);
-  const std::vector<float> thicknesses = freedom.thickness
-                                             ? costs.Thicknesses(entry.MasonryMaterial)
-                                             : std::vector<float>{entered.nominalThickness};
+  const std::vector<float> thicknesses =
+      freedom.thickness ? Accepted(base, kWallThicknessField, kLengthShort,
+                                   costs.Thicknesses(entry.MasonryMaterial))
+                        : std::vector<float>{entered.nominalThickness};
   const std::vector<int> grouts = GroutOptions(base, freedom.grout);
   const std::vector<int> layers =
       freedom.layers ? std::vector<int>{0, 1} : std::vector<int>{entered.layersOption};
   const std::vector<float> strengths =
       freedom.strength
-          ? TabulatedUnitStrengths(entry.DesignMethod, entry.MasonryMaterial, entry.MortarType)
+          ? Accepted(base, kUnitStrengthField, kMasonryStress,
+                     TabulatedUnitStrengths(entry.DesignMethod, entry.MasonryMaterial,
+                                            entry.MortarType))
           : std::vector<float>{entered.unitStrength};
 
   std::vector<SweepPoint> points;
@@ -73,14 +96,12 @@ std::vector<SweepPoint> SweepPoints(const SweepBase& base, const SweepFreedom& f
 void ApplySweepPoint(Session& session, const SweepPoint& point, const SweepFreedom& freedom) {
   const UnitSystem& units = session.problem.units;
   if (freedom.thickness) {
-    SetFieldValue(session, kWallThicknessField,
-                  static_cast<double>(point.nominalThickness) * units.Factor(kLengthShort));
-    AfterFieldEdited(session, kWallThicknessField);
+    EnterField(session, kWallThicknessField,
+               static_cast<double>(point.nominalThickness) * units.Factor(kLengthShort));
   }
   if (freedom.strength) {
-    SetFieldValue(session, kUnitStrengthField,
-                  static_cast<double>(point.unitStrength) * units.Factor(kMasonryStress));
-    AfterFieldEdited(session, kUnitStrengthField);
+    EnterField(session, kUnitStrengthField,
+               static_cast<double>(point.unitStrength) * units.Factor(kMasonryStress));
   }
   if (freedom.grout) ChooseGroutSpacing(session, point.groutOption);
   if (freedom.layers) ChooseReinforcementLayers(session, point.layersOption);

@@ -70,14 +70,15 @@ SweepPoint EnteredPoint(const SweepBase& base);
 // grouting (partial before solid), layers (one before two), unit strength
 // (weakest first). Free thicknesses are the standard sizes the cost model
 // lists for the material, free strengths those the unit strength table of
-// the material data lists; a grouting the entry form refuses (partial
-// grouting of two-wythe brick) is left out.
+// the material data lists; a value the entry form refuses (outside the
+// field's range, partial grouting of two-wythe brick) is left out.
 std::vector<SweepPoint> SweepPoints(const SweepBase& base, const SweepFreedom& freedom,
                                     const CostModel& costs);
 
-// Puts the free choices of `point` into the problem of `session` through the
-// entry form's rules (a new thickness moves the steel depth and recalculates
-// the masonry data, a new unit strength recalculates the masonry data) and
+// Puts the free choices of `point` into the problem of `session` as the
+// engineer would type and choose them, through the entry form's rules (a new
+// thickness moves the steel depth to mid-thickness and recalculates the
+// masonry data, a new unit strength recalculates the masonry data), and
 // marks the problem changed.
 void ApplySweepPoint(Session& session, const SweepPoint& point, const SweepFreedom& freedom);
 
