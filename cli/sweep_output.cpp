@@ -132,8 +132,8 @@ std::string SweepText(const Problem& problem, const SweepResult& result, std::si
     for (std::size_t k = 0; k < row.size(); ++k) width[k] = std::max(width[k], row[k].size());
   }
   std::ostringstream text;
-  text << result.passing.size() << " of " << result.solved << " walls solved pass";
-  text << (result.cancelled ? " (cancelled)" : "") << ".\n";
+  text << result.passing.size() << " passing candidates from " << result.solved << " of "
+       << result.walls << " walls solved" << (result.cancelled ? " (cancelled)" : "") << ".\n";
   for (const SweepRow& row : rows) {
     for (std::size_t k = 0; k < row.size(); ++k) {
       text << row[k] << std::string(width[k] - row[k].size() + 2, ' ');

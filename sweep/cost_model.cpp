@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -9,6 +10,8 @@
 
 namespace calvix {
 namespace {
+
+constexpr double kMillimetresPerInch = 25.4;
 
 std::vector<std::string> SplitTabs(const std::string& line) {
   std::vector<std::string> cells;
@@ -33,14 +36,17 @@ double Number(const std::string& text, const std::filesystem::path& path, int li
 
 void ReadRow(CostModel& model, const std::vector<std::string>& cells,
              const std::filesystem::path& path, int lineNumber) {
-  if (cells.size() != 5) BadRow(path, lineNumber);
+  if (cells.size() != 6) BadRow(path, lineNumber);
   const std::string& item = cells[0];
-  const double cost = Number(cells[3], path, lineNumber);
-  const double weight = Number(cells[4], path, lineNumber);
+  if (item == "item") return;  // the column headings
+  const double cost = Number(cells[4], path, lineNumber);
+  const double weight = Number(cells[5], path, lineNumber);
   if (item == "masonry") {
-    const double nominal = Number(cells[2], path, lineNumber);
+    const bool metric = cells[2] == "metric";
+    if (!metric && cells[2] != "US") BadRow(path, lineNumber);
+    const double nominal = Number(cells[3], path, lineNumber) / (metric ? kMillimetresPerInch : 1.0);
     if (nominal <= 0) BadRow(path, lineNumber);
-    model.masonry.push_back({cells[1], static_cast<float>(nominal), cost, weight});
+    model.masonry.push_back({cells[1], metric, static_cast<float>(nominal), cost, weight});
   } else if (item == "strength") {
     model.strength.push_back({cells[1], cost});
   } else if (item == "grout") {
@@ -49,26 +55,30 @@ void ReadRow(CostModel& model, const std::vector<std::string>& cells,
   } else if (item == "steel") {
     model.steelCost = cost;
     model.steelDensity = weight;
-  } else if (item != "item") {
+  } else {
     BadRow(path, lineNumber);
   }
 }
 
 }  // namespace
 
-std::vector<float> CostModel::Thicknesses(const std::string& material) const {
+std::vector<float> CostModel::Thicknesses(const std::string& material, bool metric) const {
   std::vector<float> sizes;
   for (const MasonryCost& row : masonry) {
-    if (row.material == material) sizes.push_back(row.nominalThickness);
+    if (row.material == material && row.metric == metric) sizes.push_back(row.nominalThickness);
   }
   std::sort(sizes.begin(), sizes.end());
   sizes.erase(std::unique(sizes.begin(), sizes.end()), sizes.end());
   return sizes;
 }
 
-const MasonryCost* CostModel::Masonry(const std::string& material, float nominalThickness) const {
+const MasonryCost* CostModel::Masonry(const std::string& material, bool metric,
+                                      float nominalThickness) const {
   for (const MasonryCost& row : masonry) {
-    if (row.material == material && row.nominalThickness == nominalThickness) return &row;
+    if (row.material == material && row.metric == metric &&
+        std::fabs(row.nominalThickness - nominalThickness) < 0.001f) {
+      return &row;
+    }
   }
   return nullptr;
 }
@@ -111,7 +121,7 @@ double SteelVolumePerSquareFoot(int layers, float barArea, float barSpacing) {
 }
 
 WallCost CostOf(const CostModel& model, const WallQuantities& wall) {
-  const MasonryCost* masonry = model.Masonry(wall.material, wall.nominalThickness);
+  const MasonryCost* masonry = model.Masonry(wall.material, wall.metric, wall.nominalThickness);
   if (masonry == nullptr) {
     std::ostringstream text;
     text << "No cost of " << wall.nominalThickness << " in " << wall.material << " walls";

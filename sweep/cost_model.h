@@ -11,10 +11,13 @@
 
 namespace calvix {
 
-// One standard wall of a material: nominal thickness (in), installed cost of
-// the hollow wall per ft2 and its weight (psf).
+// One standard wall of a material: nominal thickness (in; the table gives the
+// metric sizes in mm), installed cost of the hollow wall per ft2 and its
+// weight (psf). Metric sizes serve the S.I. and MKS systems, U.S. sizes the
+// U.S. Standard system.
 struct MasonryCost {
   std::string material;
+  bool metric = false;
   float nominalThickness = 0;
   double cost = 0;
   double weight = 0;
@@ -36,9 +39,11 @@ struct CostModel {
   double steelDensity = 0;    // pcf
 
   // The standard nominal thicknesses of a material (in), thinnest first.
-  std::vector<float> Thicknesses(const std::string& material) const;
-  // The row of a material and nominal thickness; nullptr when there is none.
-  const MasonryCost* Masonry(const std::string& material, float nominalThickness) const;
+  std::vector<float> Thicknesses(const std::string& material, bool metric) const;
+  // The row of a material and nominal thickness (within 0.001 in); nullptr
+  // when there is none.
+  const MasonryCost* Masonry(const std::string& material, bool metric,
+                             float nominalThickness) const;
   double PremiumPer1000Psi(const std::string& material) const;
 };
 
@@ -52,6 +57,7 @@ CostModel ReadCostModel(const std::filesystem::path& path);
 // What one square foot of wall needs and what it costs.
 struct WallQuantities {
   std::string material;
+  bool metric = false;  // the metric sizes of the table
   float nominalThickness = 0;  // in
   float unitStrength = 0;      // psi
   float weakestUnitStrength = 0;

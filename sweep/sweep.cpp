@@ -10,6 +10,8 @@
 #include "model/convert_input.h"
 #include "model/errors.h"
 #include "model/material_data.h"
+#include "model/number_format.h"
+#include "sweep/sweep_text.h"
 #include "sweep/governing_check.h"
 
 namespace calvix {
@@ -87,6 +89,7 @@ WallCost CandidateCost(const Problem& problem, const SweepCandidate& candidate,
   const float spacing = candidate.wall.spacing;
   WallQuantities wall;
   wall.material = e.MasonryMaterial;
+  wall.metric = problem.units.UnitsType != 1;
   wall.nominalThickness = candidate.point.nominalThickness;
   wall.unitStrength = candidate.point.unitStrength;
   const std::vector<float> strengths =
@@ -132,12 +135,14 @@ std::vector<SweepCandidate> PassingCandidates(const Problem& problem, const Desi
 void CheckCosts(const SweepBase& base, const std::vector<SweepPoint>& points,
                 const CostModel& costs) {
   const std::string& material = base.problem.entry.MasonryMaterial;
+  const UnitSystem& units = base.problem.units;
   for (const SweepPoint& point : points) {
-    if (costs.Masonry(material, point.nominalThickness) == nullptr) {
-      throw CalvixError(kErrorBadFileFormat,
-                        "The cost table has no " + material + " wall of " +
-                            std::to_string(static_cast<int>(point.nominalThickness)) +
-                            " in nominal thickness");
+    if (costs.Masonry(material, units.UnitsType != 1, point.nominalThickness) == nullptr) {
+      const double shown = static_cast<double>(point.nominalThickness) * units.Factor(kLengthShort);
+      throw CalvixError(kErrorBadFileFormat, "The cost table has no " + material + " wall of " +
+                                                 FormatNumber(shown, "#0.###") + " " +
+                                                 Trimmed(units.Label(kLengthShort)) +
+                                                 " nominal thickness");
     }
   }
 }

@@ -55,8 +55,8 @@ SweepPoint EnteredPoint(const SweepBase& base) {
   ScratchSession scratch(base);
   const UnitSystem& units = base.problem.units;
   SweepPoint point;
-  point.nominalThickness = static_cast<float>(std::nearbyint(
-      FieldNumber(scratch.session, kWallThicknessField) / units.Factor(kLengthShort)));
+  point.nominalThickness = static_cast<float>(FieldNumber(scratch.session, kWallThicknessField) /
+                                              units.Factor(kLengthShort));
   point.unitStrength = static_cast<float>(FieldNumber(scratch.session, kUnitStrengthField) /
                                           units.Factor(kMasonryStress));
   point.groutOption = base.problem.entry.GroutSpacingOption;
@@ -70,7 +70,8 @@ std::vector<SweepPoint> SweepPoints(const SweepBase& base, const SweepFreedom& f
   const SweepPoint entered = EnteredPoint(base);
   const std::vector<float> thicknesses =
       freedom.thickness ? Accepted(base, kWallThicknessField, kLengthShort,
-                                   costs.Thicknesses(entry.MasonryMaterial))
+                                   costs.Thicknesses(entry.MasonryMaterial,
+                                                     base.problem.units.UnitsType != 1))
                         : std::vector<float>{entered.nominalThickness};
   const std::vector<int> grouts = GroutOptions(base, freedom.grout);
   const std::vector<int> layers =

@@ -62,8 +62,8 @@ struct SweepBase {
   }
 };
 
-// The wall of the problem as entered: its nominal thickness in whole inches
-// (as the face shell rule reads it), unit strength, grouting and layers.
+// The wall of the problem as entered: its nominal thickness, unit strength,
+// grouting and layers.
 SweepPoint EnteredPoint(const SweepBase& base);
 
 // Every wall of the sweep, in a fixed order: thickness (thinnest first),

@@ -8,7 +8,8 @@ namespace {
 constexpr double kSquareFeetPerSquareMetre = 10.7639104;
 
 std::string WithUnit(const std::string& title, const std::string& label) {
-  return label.empty() ? title : title + " (" + label + ")";
+  const std::string unit = Trimmed(label);
+  return unit.empty() ? title : title + " (" + unit + ")";
 }
 
 std::string CostLabel(const UnitSystem& units) {
@@ -19,7 +20,7 @@ std::string BarText(const Problem& problem, const PartSteel& steel) {
   if (steel.bar < 0 || static_cast<std::size_t>(steel.bar) >= problem.units.BarTable.size()) {
     return "";
   }
-  return problem.units.BarTable[static_cast<std::size_t>(steel.bar)].Name;
+  return Trimmed(problem.units.BarTable[static_cast<std::size_t>(steel.bar)].Name);
 }
 
 std::string Length(const UnitSystem& units, float inches) {
@@ -29,8 +30,9 @@ std::string Length(const UnitSystem& units, float inches) {
 std::string ClosestText(const Problem& problem, const SweepCandidate& closest) {
   const UnitSystem& units = problem.units;
   const SweepRow row = SweepCandidateRow(problem, closest);
-  std::string text = "Closest: " + row[kSweepThickness] + " " + units.Label(kLengthShort) + ", " +
-                     row[kSweepStrength] + " " + units.Label(kMasonryStress) + ", " +
+  std::string text = "Closest: " + row[kSweepThickness] + " " +
+                     Trimmed(units.Label(kLengthShort)) + ", " + row[kSweepStrength] + " " +
+                     Trimmed(units.Label(kMasonryStress)) + ", " +
                      row[kSweepGrouting] + ", " + row[kSweepLayers] + ": " + row[kSweepCheck] +
                      " ratio " + row[kSweepRatio];
   if (closest.errorCode > 0) text += " (design failure code " + std::to_string(closest.errorCode) + ")";
@@ -38,6 +40,12 @@ std::string ClosestText(const Problem& problem, const SweepCandidate& closest) {
 }
 
 }  // namespace
+
+std::string Trimmed(const std::string& label) {
+  const std::size_t first = label.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return label.substr(first, label.find_last_not_of(' ') - first + 1);
+}
 
 double DisplayCost(const UnitSystem& units, double costPerSquareFoot) {
   return units.UnitsType == 1 ? costPerSquareFoot : costPerSquareFoot * kSquareFeetPerSquareMetre;

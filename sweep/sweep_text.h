@@ -29,6 +29,9 @@ enum SweepColumn : int {
 
 using SweepRow = std::array<std::string, kSweepColumnCount>;
 
+// A unit label without the blanks the units file pads it with.
+std::string Trimmed(const std::string& label);
+
 // Column titles with the unit labels of the system ("Thickness (in)", "Cost
 // ($/ft²)" or "Cost ($/m²)", ...).
 SweepRow SweepColumnTitles(const UnitSystem& units);

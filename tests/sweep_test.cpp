@@ -85,7 +85,8 @@ AloneSweep SolveEachAlone(const std::string& example, const std::vector<SweepPoi
                                     : design.reinforced.BarOffered(0, bar);
       if (!offered) continue;
       alone.passing.insert(SteelOf(point, static_cast<int>(bar), spacing[bar]));
-      WallQuantities q{s.problem.entry.MasonryMaterial, point.nominalThickness, point.unitStrength,
+      WallQuantities q{s.problem.entry.MasonryMaterial, units.UnitsType != 1,
+                       point.nominalThickness, point.unitStrength,
                        TabulatedUnitStrengths(s.problem.entry.DesignMethod,
                                               s.problem.entry.MasonryMaterial,
                                               s.problem.entry.MortarType)
@@ -259,27 +260,29 @@ TEST(SweepCostTest, GroutFollowsTheGroutedFractionAndSteelTheBarArea) {
   EXPECT_NEAR(SteelVolumePerSquareFoot(2, 0.31f, 16.0f), 0.31 / 8.0 / 12.0, 1e-9);
 
   CostModel model;
-  model.masonry = {{"CMU", 8.0f, 12.0, 36.0}};
+  model.masonry = {{"CMU", false, 8.0f, 12.0, 36.0}};
   model.strength = {{"CMU", 0.5}};
   model.groutCost = 10.0;
   model.groutDensity = 140.0;
   model.steelCost = 2.0;
   model.steelDensity = 490.0;
-  const WallCost cost = CostOf(model, {"CMU", 8.0f, 3750.0f, 1250.0f, 0.25, 0.002});
+  const WallCost cost = CostOf(model, {"CMU", false, 8.0f, 3750.0f, 1250.0f, 0.25, 0.002});
   EXPECT_NEAR(cost.cost, 12.0 + 2.5 * 0.5 + 2.5 + 0.002 * 490.0 * 2.0, 1e-9);
   EXPECT_NEAR(cost.weight, 36.0 + 35.0 + 0.98, 1e-9);
-  EXPECT_THROW(CostOf(model, {"CMU", 6.0f, 1900.0f, 1250.0f, 0, 0}), CalvixError);
+  EXPECT_THROW(CostOf(model, {"CMU", true, 8.0f, 1900.0f, 1250.0f, 0, 0}), CalvixError);
 }
 
 TEST(SweepCostTest, TheShippedTableListsTheStandardSizesAndAMalformedRowIsRefused) {
   const CostModel costs = ShippedCosts();
-  EXPECT_EQ(costs.Thicknesses("CMU"), (std::vector<float>{4, 6, 8, 10, 12, 14, 16}));
-  EXPECT_EQ(costs.Thicknesses("Brick"), (std::vector<float>{8, 10, 12}));
+  EXPECT_EQ(costs.Thicknesses("CMU", false), (std::vector<float>{4, 6, 8, 10, 12, 16}));
+  EXPECT_EQ(costs.Thicknesses("Brick", false), (std::vector<float>{8, 10, 12}));
+  // 200 mm is 7.874 in: the metric rows give the metric nominal sizes.
+  EXPECT_NEAR(costs.Thicknesses("CMU", true).at(2), 200.0 / 25.4, 1e-5);
   EXPECT_EQ(TabulatedUnitStrengths("ACI", "CMU", "S"),
             (std::vector<float>{1250, 1900, 2800, 3750, 4800}));
   testing::TempFolder folder;
-  testing::WriteBytes(folder / "bad.tsv", "# costs\nitem\tmaterial\tnominal_in\tcost\tweight\n"
-                                          "masonry\tCMU\t8\tcheap\t36\n");
+  testing::WriteBytes(folder / "bad.tsv", "# costs\nitem\tmaterial\tsystem\tnominal\tcost\tweight\n"
+                                          "masonry\tCMU\tUS\t8\tcheap\t36\n");
   try {
     ReadCostModel(folder / "bad.tsv");
     FAIL() << "a price that is not a number was read";
