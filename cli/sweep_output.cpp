@@ -15,6 +15,12 @@ std::size_t Shown(const SweepResult& result, std::size_t top) {
   return top == 0 ? result.passing.size() : std::min(top, result.passing.size());
 }
 
+// Characters shown, not bytes: the unit labels hold "²".
+std::size_t DisplayWidth(const std::string& text) {
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
 std::string BarName(const Problem& problem, const PartSteel& steel) {
   if (steel.bar < 0) return "";
   return problem.units.BarTable[static_cast<std::size_t>(steel.bar)].Name;
@@ -129,14 +135,14 @@ std::string SweepText(const Problem& problem, const SweepResult& result, std::si
   }
   std::array<std::size_t, kSweepColumnCount> width{};
   for (const SweepRow& row : rows) {
-    for (std::size_t k = 0; k < row.size(); ++k) width[k] = std::max(width[k], row[k].size());
+    for (std::size_t k = 0; k < row.size(); ++k) width[k] = std::max(width[k], DisplayWidth(row[k]));
   }
   std::ostringstream text;
   text << result.passing.size() << " passing candidates from " << result.solved << " of "
        << result.walls << " walls solved" << (result.cancelled ? " (cancelled)" : "") << ".\n";
   for (const SweepRow& row : rows) {
     for (std::size_t k = 0; k < row.size(); ++k) {
-      text << row[k] << std::string(width[k] - row[k].size() + 2, ' ');
+      text << row[k] << std::string(width[k] - DisplayWidth(row[k]) + 2, ' ');
     }
     text << '\n';
   }

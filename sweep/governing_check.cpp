@@ -21,16 +21,22 @@ void Consider(GoverningCheck& check, const char* name, double demand, double cap
   }
 }
 
-GoverningCheck WorkingStressCheck(const ReinforcedResults& r, std::size_t p, std::size_t bar) {
+GoverningCheck WorkingStressCheck(const Problem& problem, const AnalysisResults& analysis,
+                                 const ReinforcedResults& r, std::size_t p, std::size_t bar) {
   GoverningCheck check;
   if (bar >= r.Bars[p].size() || r.Bars[p][bar].SpacingsTried.empty()) return {"flexure", kNoRatio};
   const BarDesign& design = r.Bars[p][bar];
+  const float increase = r.GovCombo[p] == 1 ? 1.0f : problem.entry.StressIncreaseFactor;
+  Consider(check, "axial", analysis.CombAxial[p][0][kStationCount - 1],
+           design.curve.AxialCapacity() / increase);
   const float allowMoment = r.BarSpacing[p][bar] > 0
                                 ? r.BarAllowMoment[p][bar]
                                 : AllowableMomentOnCurve(design.curve, r.GovAxial[p]);
   if (allowMoment > 0) {
     Consider(check, "flexure", r.GovMoment[p], allowMoment);
-  } else if (r.GovMoment[p] != 0) {
+  } else if (r.GovMoment[p] != 0 && !(check.ratio >= 1.0f)) {
+    // No moment capacity at this axial load while the axial check itself
+    // passes: the bar cannot carry the moment at all.
     return {"flexure", kNoRatio};
   }
   const double shearArea = static_cast<double>(design.section.bPrime) * r.DesignDepth[p];
@@ -54,11 +60,13 @@ GoverningCheck StrengthCheck(const StrengthResults& r, std::size_t p, std::size_
 
 }  // namespace
 
-GoverningCheck BarGoverningCheck(const DesignResults& design, DesignRun run, int part,
+GoverningCheck BarGoverningCheck(const Problem& problem, const AnalysisResults& analysis,
+                                 const DesignResults& design, DesignRun run, int part,
                                  std::size_t bar) {
   const std::size_t p = PartIndex(part);
-  GoverningCheck check = run == DesignRun::Strength ? StrengthCheck(design.strength, p, bar)
-                                                    : WorkingStressCheck(design.reinforced, p, bar);
+  GoverningCheck check = run == DesignRun::Strength
+                             ? StrengthCheck(design.strength, p, bar)
+                             : WorkingStressCheck(problem, analysis, design.reinforced, p, bar);
   check.parapet = part == kParapet;
   return check;
 }

@@ -66,7 +66,8 @@ PartSteel ParapetSteel(const Problem& problem, const DesignResults& design, Desi
 
 // The check of the part that failed: the least loaded permitted bar of the
 // first part without an offered bar.
-GoverningCheck FailedCheck(const Problem& problem, const DesignResults& design, DesignRun run) {
+GoverningCheck FailedCheck(const Problem& problem, const AnalysisResults& analysis,
+                           const DesignResults& design, DesignRun run) {
   GoverningCheck closest{"", std::numeric_limits<float>::infinity()};
   if (run == DesignRun::None) return closest;
   const int parts = problem.working.ParapetHeight > 0 ? 2 : 1;
@@ -74,7 +75,7 @@ GoverningCheck FailedCheck(const Problem& problem, const DesignResults& design, 
     if (!OfferedBars(design, run, part).empty()) continue;
     for (std::size_t i = 0; i < BarSpacings(design, run, part).size(); ++i) {
       if (!Permitted(design, run, part, i)) continue;
-      const GoverningCheck check = BarGoverningCheck(design, run, part, i);
+      const GoverningCheck check = BarGoverningCheck(problem, analysis, design, run, part, i);
       if (check.ratio < closest.ratio) closest = check;
     }
     return closest;
@@ -103,8 +104,10 @@ WallCost CandidateCost(const Problem& problem, const SweepCandidate& candidate,
   return CostOf(costs, wall);
 }
 
-std::vector<SweepCandidate> PassingCandidates(const Problem& problem, const DesignResults& design,
-                                              DesignRun run, const SweepCandidate& wall,
+std::vector<SweepCandidate> PassingCandidates(const Problem& problem,
+                                              const AnalysisResults& analysis,
+                                              const DesignResults& design, DesignRun run,
+                                              const SweepCandidate& wall,
                                               const SweepRequest& request) {
   std::vector<std::size_t> bars = OfferedBars(design, run, kMainWall);
   if (!request.freedom.bars && !bars.empty()) bars.resize(1);
@@ -117,10 +120,10 @@ std::vector<SweepCandidate> PassingCandidates(const Problem& problem, const Desi
     candidate.passed = true;
     candidate.wall = {static_cast<int>(bar), BarSpacings(design, run, kMainWall)[bar]};
     candidate.parapet = parapetSteel;
-    candidate.governing = BarGoverningCheck(design, run, kMainWall, bar);
+    candidate.governing = BarGoverningCheck(problem, analysis, design, run, kMainWall, bar);
     if (parapet) {
-      const GoverningCheck top = BarGoverningCheck(
-          design, run, kParapet, static_cast<std::size_t>(parapetSteel.bar));
+      const GoverningCheck top = BarGoverningCheck(problem, analysis, design, run, kParapet,
+                                                   static_cast<std::size_t>(parapetSteel.bar));
       if (top.ratio > candidate.governing.ratio) candidate.governing = top;
     }
     const WallCost cost = CandidateCost(problem, candidate, request.costs);
@@ -140,7 +143,7 @@ void CheckCosts(const SweepBase& base, const std::vector<SweepPoint>& points,
     if (costs.Masonry(material, units.UnitsType != 1, point.nominalThickness) == nullptr) {
       const double shown = static_cast<double>(point.nominalThickness) * units.Factor(kLengthShort);
       throw CalvixError(kErrorBadFileFormat, "The cost table has no " + material + " wall of " +
-                                                 FormatNumber(shown, "#0.###") + " " +
+                                                 FormatGeneralNumber(shown) + " " +
                                                  Trimmed(units.Label(kLengthShort)) +
                                                  " nominal thickness");
     }
@@ -191,11 +194,11 @@ std::vector<SweepCandidate> SolveSweepWall(const SweepBase& base, const SweepPoi
   wall.errorCode = outcome.errorCode;
   if (outcome.designed) {
     std::vector<SweepCandidate> passing =
-        PassingCandidates(session.problem, design, outcome.design, wall, request);
+        PassingCandidates(session.problem, analysis, design, outcome.design, wall, request);
     if (!passing.empty()) return passing;
     wall.errorCode = kFailNoSpacing;
   }
-  wall.governing = FailedCheck(session.problem, design, outcome.design);
+  wall.governing = FailedCheck(session.problem, analysis, design, outcome.design);
   return {wall};
 }
 

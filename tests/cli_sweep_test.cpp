@@ -94,7 +94,8 @@ TEST(CliSweepTest, NothingPassingExitsOneWithTheClosestWall) {
   TempFolder folder;
   testing::StartedSession started;
   ASSERT_TRUE(OpenFileAt(started.session, Example("cmu-bearing-wall.cxl")));
-  started.entry().Fields[kEfpField] = "900";
+  started.entry().Fields[kEfpField] = "100";
+  started.entry().Fields[kEfpXField] = "16";
   started.platform.files.push_back(folder / "hopeless.cxl");
   ASSERT_TRUE(SaveFileAs(started.session));
   const CliRun run =
