@@ -201,13 +201,16 @@ std::optional<calvix::CostModel> SweepCosts(const Options& options, const fs::pa
   }
 }
 
-// Writes the best wall into OUT.cxl as a project file; the file the problem
-// came from is left alone.
-bool SaveBest(Session& session, ConsolePlatform& console, const calvix::SweepCandidate& best,
+// Writes the best wall into OUT.cxl as a project file, from a copy of the
+// problem: the problem the document reports stays as it was opened.
+bool SaveBest(const Session& session, ConsolePlatform& console, const calvix::SweepCandidate& best,
               const calvix::SweepFreedom& freedom, const std::string& out) {
-  calvix::ApplySweepPoint(session, best.point, freedom);
+  Session copy(console, session.folder);
+  copy.problem = session.problem;
+  copy.display = session.display;
+  calvix::ApplySweepPoint(copy, best.point, freedom);
   console.SetFileToSave(out);
-  return calvix::SaveFileAs(session);
+  return calvix::SaveFileAs(copy);
 }
 
 int RunSweepCommand(const Options& options, const fs::path& folder) {
@@ -231,7 +234,8 @@ int RunSweepCommand(const Options& options, const fs::path& folder) {
   int status = kExitNotDone;
   if (valid) {
     try {
-      result = calvix::RunSweep(calvix::SweepBase::Of(session), {*freedom, *costs, options.threads});
+      result =
+          calvix::RunSweep(calvix::SweepBase::Of(session), {*freedom, *costs, options.threads});
     } catch (const std::exception& error) {
       console.ShowInformation(error.what(), calvix::kSweepTitle);
       WriteJson(calvix::ProblemDocument(session, console.messages(), false), options.jsonOut);
@@ -248,14 +252,13 @@ int RunSweepCommand(const Options& options, const fs::path& folder) {
   if (!WriteText(calvix::SweepCsv(session.problem, result, options.top), options.csvOut)) {
     status = kExitUsage;
   }
-  const calvix::Problem swept = session.problem;
   if (!result.passing.empty() && !options.saveBest.empty() &&
       !SaveBest(session, console, result.passing.front(), *freedom, options.saveBest)) {
     status = kExitUsage;
   }
   auto document = calvix::ProblemDocument(session, console.messages(), false);
   document["validation_ok"] = valid;
-  if (valid) document["sweep"] = calvix::SweepJson(swept, *freedom, result, options.top);
+  if (valid) document["sweep"] = calvix::SweepJson(session.problem, *freedom, result, options.top);
   if (!WriteJson(document, options.jsonOut)) status = kExitUsage;
   return status;
 }
@@ -274,8 +277,8 @@ int main(int argc, char** argv) {
   auto* newCommand = app.add_subcommand("new", "Start a new problem from the default data");
   auto* openCommand = app.add_subcommand("open", "Open a project file");
   auto* solveCommand = app.add_subcommand("solve", "Open a project file and solve it");
-  auto* sweepCommand =
-      app.add_subcommand("sweep", "Search the open problem's choices for the cheapest passing walls");
+  auto* sweepCommand = app.add_subcommand(
+      "sweep", "Search the open problem's choices for the cheapest passing walls");
   for (auto* command : {newCommand, openCommand, solveCommand, sweepCommand}) {
     command->add_option("--data-dir", options.dataDir,
                         "Program folder (settings, units, bars, defaults)");

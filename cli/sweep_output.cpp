@@ -106,8 +106,8 @@ json SweepJson(const Problem& problem, const SweepFreedom& freedom, const SweepR
       {"candidates", candidates},
       {"failures", failures},
       {"validation_failures", result.validationFailures},
-      {"closest", nonePasses && result.closest ? CandidateJson(problem, *result.closest)
-                                               : json(nullptr)},
+      {"closest",
+       nonePasses && result.closest ? CandidateJson(problem, *result.closest) : json(nullptr)},
   };
 }
 
@@ -135,7 +135,8 @@ std::string SweepText(const Problem& problem, const SweepResult& result, std::si
   }
   std::array<std::size_t, kSweepColumnCount> width{};
   for (const SweepRow& row : rows) {
-    for (std::size_t k = 0; k < row.size(); ++k) width[k] = std::max(width[k], DisplayWidth(row[k]));
+    for (std::size_t k = 0; k < row.size(); ++k)
+      width[k] = std::max(width[k], DisplayWidth(row[k]));
   }
   std::ostringstream text;
   text << result.passing.size() << " passing candidates from " << result.solved << " of "

@@ -44,7 +44,8 @@ void ReadRow(CostModel& model, const std::vector<std::string>& cells,
   if (item == "masonry") {
     const bool metric = cells[2] == "metric";
     if (!metric && cells[2] != "US") BadRow(path, lineNumber);
-    const double nominal = Number(cells[3], path, lineNumber) / (metric ? kMillimetresPerInch : 1.0);
+    const double nominal =
+        Number(cells[3], path, lineNumber) / (metric ? kMillimetresPerInch : 1.0);
     if (nominal <= 0) BadRow(path, lineNumber);
     model.masonry.push_back({cells[1], metric, static_cast<float>(nominal), cost, weight});
   } else if (item == "strength") {

@@ -33,10 +33,10 @@ struct StrengthPremium {
 struct CostModel {
   std::vector<MasonryCost> masonry;
   std::vector<StrengthPremium> strength;
-  double groutCost = 0;       // per ft3 placed
-  double groutDensity = 0;    // pcf
-  double steelCost = 0;       // per lb placed
-  double steelDensity = 0;    // pcf
+  double groutCost = 0;     // per ft3 placed
+  double groutDensity = 0;  // pcf
+  double steelCost = 0;     // per lb placed
+  double steelDensity = 0;  // pcf
 
   // The standard nominal thicknesses of a material (in), thinnest first.
   std::vector<float> Thicknesses(const std::string& material, bool metric) const;
@@ -57,7 +57,7 @@ CostModel ReadCostModel(const std::filesystem::path& path);
 // What one square foot of wall needs and what it costs.
 struct WallQuantities {
   std::string material;
-  bool metric = false;  // the metric sizes of the table
+  bool metric = false;         // the metric sizes of the table
   float nominalThickness = 0;  // in
   float unitStrength = 0;      // psi
   float weakestUnitStrength = 0;

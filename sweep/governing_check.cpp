@@ -22,7 +22,7 @@ void Consider(GoverningCheck& check, const char* name, double demand, double cap
 }
 
 GoverningCheck WorkingStressCheck(const Problem& problem, const AnalysisResults& analysis,
-                                 const ReinforcedResults& r, std::size_t p, std::size_t bar) {
+                                  const ReinforcedResults& r, std::size_t p, std::size_t bar) {
   GoverningCheck check;
   if (bar >= r.Bars[p].size() || r.Bars[p][bar].SpacingsTried.empty()) return {"flexure", kNoRatio};
   const BarDesign& design = r.Bars[p][bar];

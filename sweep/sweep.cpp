@@ -11,8 +11,8 @@
 #include "model/errors.h"
 #include "model/material_data.h"
 #include "model/number_format.h"
-#include "sweep/sweep_text.h"
 #include "sweep/governing_check.h"
+#include "sweep/sweep_text.h"
 
 namespace calvix {
 namespace {
@@ -96,9 +96,9 @@ WallCost CandidateCost(const Problem& problem, const SweepCandidate& candidate,
   const std::vector<float> strengths =
       TabulatedUnitStrengths(e.DesignMethod, e.MasonryMaterial, e.MortarType);
   wall.weakestUnitStrength = strengths.empty() ? 0.0f : strengths.front();
-  wall.groutVolume = GroutVolumePerSquareFoot(w.WallThickness - w.NominalMinusActual,
-                                              w.FaceShellThickness, w.SolidGrouted,
-                                              w.GroutedCellWidth, spacing);
+  wall.groutVolume =
+      GroutVolumePerSquareFoot(w.WallThickness - w.NominalMinusActual, w.FaceShellThickness,
+                               w.SolidGrouted, w.GroutedCellWidth, spacing);
   const float area = problem.units.BarTable[static_cast<std::size_t>(candidate.wall.bar)].Area;
   wall.steelVolume = SteelVolumePerSquareFoot(w.TwoLayers ? 2 : 1, area, spacing);
   return CostOf(costs, wall);
@@ -224,7 +224,8 @@ SweepResult RunSweep(const SweepBase& base, const SweepRequest& request, SweepPr
     }
   };
   unsigned threads = request.threads != 0 ? request.threads : std::thread::hardware_concurrency();
-  threads = static_cast<unsigned>(std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(count, 1)));
+  threads =
+      static_cast<unsigned>(std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(count, 1)));
   std::vector<std::thread> pool;
   for (unsigned t = 1; t < threads; ++t) pool.emplace_back(work);
   work();

@@ -11,7 +11,7 @@ namespace {
 
 // A scratch session on a copy of the base problem.
 struct ScratchSession {
-  ScratchSession(const SweepBase& base) : session(platform, base.folder) {
+  explicit ScratchSession(const SweepBase& base) : session(platform, base.folder) {
     session.problem = base.problem;
     session.display = base.display;
   }
@@ -69,19 +69,18 @@ std::vector<SweepPoint> SweepPoints(const SweepBase& base, const SweepFreedom& f
   const EntryForm& entry = base.problem.entry;
   const SweepPoint entered = EnteredPoint(base);
   const std::vector<float> thicknesses =
-      freedom.thickness ? Accepted(base, kWallThicknessField, kLengthShort,
-                                   costs.Thicknesses(entry.MasonryMaterial,
-                                                     base.problem.units.UnitsType != 1))
-                        : std::vector<float>{entered.nominalThickness};
+      freedom.thickness
+          ? Accepted(base, kWallThicknessField, kLengthShort,
+                     costs.Thicknesses(entry.MasonryMaterial, base.problem.units.UnitsType != 1))
+          : std::vector<float>{entered.nominalThickness};
   const std::vector<int> grouts = GroutOptions(base, freedom.grout);
   const std::vector<int> layers =
       freedom.layers ? std::vector<int>{0, 1} : std::vector<int>{entered.layersOption};
   const std::vector<float> strengths =
-      freedom.strength
-          ? Accepted(base, kUnitStrengthField, kMasonryStress,
-                     TabulatedUnitStrengths(entry.DesignMethod, entry.MasonryMaterial,
-                                            entry.MortarType))
-          : std::vector<float>{entered.unitStrength};
+      freedom.strength ? Accepted(base, kUnitStrengthField, kMasonryStress,
+                                  TabulatedUnitStrengths(entry.DesignMethod, entry.MasonryMaterial,
+                                                         entry.MortarType))
+                       : std::vector<float>{entered.unitStrength};
 
   std::vector<SweepPoint> points;
   for (float thickness : thicknesses) {

@@ -30,12 +30,12 @@ std::string Length(const UnitSystem& units, float inches) {
 std::string ClosestText(const Problem& problem, const SweepCandidate& closest) {
   const UnitSystem& units = problem.units;
   const SweepRow row = SweepCandidateRow(problem, closest);
-  std::string text = "Closest: " + row[kSweepThickness] + " " +
-                     Trimmed(units.Label(kLengthShort)) + ", " + row[kSweepStrength] + " " +
-                     Trimmed(units.Label(kMasonryStress)) + ", " +
-                     row[kSweepGrouting] + ", " + row[kSweepLayers] + ": " + row[kSweepCheck] +
-                     " ratio " + row[kSweepRatio];
-  if (closest.errorCode > 0) text += " (design failure code " + std::to_string(closest.errorCode) + ")";
+  std::string text = "Closest: " + row[kSweepThickness] + " " + Trimmed(units.Label(kLengthShort)) +
+                     ", " + row[kSweepStrength] + " " + Trimmed(units.Label(kMasonryStress)) +
+                     ", " + row[kSweepGrouting] + ", " + row[kSweepLayers] + ": " +
+                     row[kSweepCheck] + " ratio " + row[kSweepRatio];
+  if (closest.errorCode > 0)
+    text += " (design failure code " + std::to_string(closest.errorCode) + ")";
   return text;
 }
 
@@ -69,16 +69,16 @@ SweepRow SweepCandidateRow(const Problem& problem, const SweepCandidate& candida
   const UnitSystem& units = problem.units;
   SweepRow row;
   row[kSweepThickness] = Length(units, candidate.point.nominalThickness);
-  row[kSweepStrength] = FormatNumber(
-      static_cast<double>(candidate.point.unitStrength) * units.Factor(kMasonryStress),
-      units.Pattern(kMasonryStress));
+  row[kSweepStrength] =
+      FormatNumber(static_cast<double>(candidate.point.unitStrength) * units.Factor(kMasonryStress),
+                   units.Pattern(kMasonryStress));
   row[kSweepGrouting] = candidate.point.groutOption == 1 ? "Solid" : "Partial";
   row[kSweepLayers] = candidate.point.layersOption == 1 ? "Two" : "One";
   row[kSweepBar] = BarText(problem, candidate.wall);
   row[kSweepSpacing] = candidate.wall.bar < 0 ? "" : Length(units, candidate.wall.spacing);
   if (candidate.parapet.bar >= 0) {
-    row[kSweepParapetSteel] = BarText(problem, candidate.parapet) + " @ " +
-                              Length(units, candidate.parapet.spacing);
+    row[kSweepParapetSteel] =
+        BarText(problem, candidate.parapet) + " @ " + Length(units, candidate.parapet.spacing);
   }
   row[kSweepCost] = FormatNumber(DisplayCost(units, candidate.cost), "#,##0.00");
   row[kSweepWeight] =

@@ -64,9 +64,9 @@ TEST(CliSweepTest, TheBestWallSavedAloneDesignsWithTheSameBar) {
   TempFolder folder;
   const std::string best = (folder / "best.cxl").string();
   const std::string csv = (folder / "best.csv").string();
-  const CliRun run = RunCli("sweep " + Example("retail-parapet-wall-si.cxl") +
-                            " --free thickness,grout,bars --top 1 --json - --csv " + csv +
-                            " --save-best " + best);
+  const CliRun run =
+      RunCli("sweep " + Example("retail-parapet-wall-si.cxl") +
+             " --free thickness,grout,bars --top 1 --json - --csv " + csv + " --save-best " + best);
   ASSERT_EQ(run.status, 0);
   const json top = json::parse(run.out)["sweep"]["candidates"][0];
   std::istringstream lines(ReadBytes(csv));
@@ -112,7 +112,8 @@ TEST(CliSweepTest, NothingPassingExitsOneWithTheClosestWall) {
 }
 
 TEST(CliSweepTest, UsageAndFileErrorsExitTwo) {
-  EXPECT_EQ(RunCli("sweep " + Example("cmu-bearing-wall.cxl") + " --free thickness,colour").status, 2);
+  EXPECT_EQ(RunCli("sweep " + Example("cmu-bearing-wall.cxl") + " --free thickness,colour").status,
+            2);
   EXPECT_EQ(RunCli("sweep /no/such/wall.cxl").status, 2);
   EXPECT_EQ(RunCli("sweep " + Example("cmu-bearing-wall.cxl") + " --costs /no/such.tsv").status, 2);
 }

@@ -1,5 +1,7 @@
 // The design sweep: its walls against the same walls solved alone through the
 // ordinary Solve command, the cost model, the ranking and the messages.
+#include "sweep/sweep.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,7 +17,6 @@
 #include "model/material_data.h"
 #include "model/number_format.h"
 #include "support/started_session.h"
-#include "sweep/sweep.h"
 #include "sweep/sweep_text.h"
 
 namespace calvix {
@@ -68,8 +69,10 @@ AloneSweep SolveEachAlone(const std::string& example, const std::vector<SweepPoi
     OpenedProject project(example);
     Session& s = project.session;
     const UnitSystem& units = s.problem.units;
-    if (freedom.thickness) Type(s, kWallThicknessField, point.nominalThickness * units.Factor(kLengthShort));
-    if (freedom.strength) Type(s, kUnitStrengthField, point.unitStrength * units.Factor(kMasonryStress));
+    if (freedom.thickness)
+      Type(s, kWallThicknessField, point.nominalThickness * units.Factor(kLengthShort));
+    if (freedom.strength)
+      Type(s, kUnitStrengthField, point.unitStrength * units.Factor(kMasonryStress));
     if (freedom.grout) ChooseGroutSpacing(s, point.groutOption);
     if (freedom.layers) ChooseReinforcementLayers(s, point.layersOption);
     AnalysisResults analysis;
@@ -79,27 +82,28 @@ AloneSweep SolveEachAlone(const std::string& example, const std::vector<SweepPoi
     if (outcome.validationOk && !outcome.designed) ++alone.failures[outcome.errorCode];
     if (!outcome.designed) continue;
     const bool strength = outcome.design == DesignRun::Strength;
-    const auto& spacing = strength ? design.strength.BarSpacing[0] : design.reinforced.BarSpacing[0];
+    const auto& spacing =
+        strength ? design.strength.BarSpacing[0] : design.reinforced.BarSpacing[0];
     const WorkingForm& w = s.problem.working;
     bool first = true;
     for (std::size_t bar = 0; bar < spacing.size(); ++bar) {
-      const bool offered = strength ? design.strength.BarOffered(0, bar)
-                                    : design.reinforced.BarOffered(0, bar);
+      const bool offered =
+          strength ? design.strength.BarOffered(0, bar) : design.reinforced.BarOffered(0, bar);
       // Bars not free: the first bar the design table offers.
       if (!offered || (!freedom.bars && !first)) continue;
       first = false;
       alone.passing.insert(SteelOf(point, static_cast<int>(bar), spacing[bar]));
-      WallQuantities q{s.problem.entry.MasonryMaterial, units.UnitsType != 1,
-                       point.nominalThickness, point.unitStrength,
-                       TabulatedUnitStrengths(s.problem.entry.DesignMethod,
-                                              s.problem.entry.MasonryMaterial,
-                                              s.problem.entry.MortarType)
-                           .front(),
-                       GroutVolumePerSquareFoot(w.WallThickness - w.NominalMinusActual,
-                                                w.FaceShellThickness, w.SolidGrouted,
-                                                w.GroutedCellWidth, spacing[bar]),
-                       SteelVolumePerSquareFoot(w.TwoLayers ? 2 : 1,
-                                                units.BarTable[bar].Area, spacing[bar])};
+      WallQuantities q{
+          s.problem.entry.MasonryMaterial,
+          units.UnitsType != 1,
+          point.nominalThickness,
+          point.unitStrength,
+          TabulatedUnitStrengths(s.problem.entry.DesignMethod, s.problem.entry.MasonryMaterial,
+                                 s.problem.entry.MortarType)
+              .front(),
+          GroutVolumePerSquareFoot(w.WallThickness - w.NominalMinusActual, w.FaceShellThickness,
+                                   w.SolidGrouted, w.GroutedCellWidth, spacing[bar]),
+          SteelVolumePerSquareFoot(w.TwoLayers ? 2 : 1, units.BarTable[bar].Area, spacing[bar])};
       const double cost = CostOf(costs, q).cost;
       if (cost < bestCost) {
         bestCost = cost;
@@ -136,7 +140,8 @@ TEST_P(SweepBruteForceTest, EveryWallPassesOrFailsAsWhenSolvedAlone) {
   const AloneSweep alone = SolveEachAlone(c.example, points, c.freedom, costs);
   std::set<Steel> swept;
   for (const SweepCandidate& candidate : result.passing) {
-    EXPECT_TRUE(swept.insert(SteelOf(candidate.point, candidate.wall.bar, candidate.wall.spacing)).second);
+    EXPECT_TRUE(
+        swept.insert(SteelOf(candidate.point, candidate.wall.bar, candidate.wall.spacing)).second);
     EXPECT_LT(candidate.governing.ratio, 1.0f);
     EXPECT_EQ(candidate.parapet.bar >= 0, c.parapet);
   }
@@ -256,7 +261,8 @@ TEST(SweepTest, ACancelledSweepSolvesNothingMore) {
   StartedSession started;
   SweepProgress progress;
   progress.cancel = true;
-  const SweepResult result = RunSweep(SweepBase::Of(started.session), {{}, ShippedCosts(), 2}, &progress);
+  const SweepResult result =
+      RunSweep(SweepBase::Of(started.session), {{}, ShippedCosts(), 2}, &progress);
   EXPECT_EQ(result.solved, 0u);
   EXPECT_EQ(progress.total.load(), result.walls);
   EXPECT_TRUE(result.cancelled);
@@ -293,8 +299,9 @@ TEST(SweepCostTest, TheShippedTableListsTheStandardSizesAndAMalformedRowIsRefuse
   EXPECT_EQ(TabulatedUnitStrengths("ACI", "CMU", "S"),
             (std::vector<float>{1250, 1900, 2800, 3750, 4800}));
   testing::TempFolder folder;
-  testing::WriteBytes(folder / "bad.tsv", "# costs\nitem\tmaterial\tsystem\tnominal\tcost\tweight\n"
-                                          "masonry\tCMU\tUS\t8\tcheap\t36\n");
+  testing::WriteBytes(folder / "bad.tsv",
+                      "# costs\nitem\tmaterial\tsystem\tnominal\tcost\tweight\n"
+                      "masonry\tCMU\tUS\t8\tcheap\t36\n");
   try {
     ReadCostModel(folder / "bad.tsv");
     FAIL() << "a price that is not a number was read";

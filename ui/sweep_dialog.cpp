@@ -204,13 +204,16 @@ void SweepDialog::Finished() {
     return;
   }
   FillTable();
-  QString text = QStringLiteral("%1 passing of %2 walls solved (%3 in the sweep)%4.")
+  progressBar_->setMaximum(static_cast<int>(std::max<std::size_t>(result_.walls, 1)));
+  progressBar_->setValue(static_cast<int>(result_.solved));
+  QString text = QStringLiteral("%1 passing candidates from %2 of %3 walls solved%4.")
                      .arg(result_.passing.size())
                      .arg(result_.solved)
                      .arg(result_.walls)
                      .arg(result_.cancelled ? QStringLiteral(", cancelled") : QString());
   const std::string failures = SweepFailureLines(result_);
-  if (!failures.empty()) text += QStringLiteral("\nFailing walls: ") + Lines(failures).replace('\n', "; ");
+  if (!failures.empty())
+    text += QStringLiteral("\nFailing walls: ") + Lines(failures).replace('\n', "; ");
   summary_->setText(text);
   if (result_.passing.empty() && !result_.cancelled) {
     platform.ShowInformation(NothingPassesText(swept_, result_), kSweepTitle);
@@ -228,9 +231,9 @@ void SweepDialog::FillTable() {
     table_->setItem(row, 0, rank);
     const SweepRow texts = SweepCandidateRow(swept_, candidate);
     for (int column = 0; column < kSweepColumnCount; ++column) {
-      table_->setItem(row, column + 1,
-                      new SortedItem(texts[static_cast<std::size_t>(column)],
-                                     SortKey(candidate, column)));
+      table_->setItem(
+          row, column + 1,
+          new SortedItem(texts[static_cast<std::size_t>(column)], SortKey(candidate, column)));
     }
     auto* open = new SortedItem("Open", static_cast<double>(i));
     open->setForeground(palette().link());

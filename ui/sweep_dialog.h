@@ -78,7 +78,7 @@ class SweepDialog : public QDialog {
   std::unique_ptr<std::thread> worker_;
   SweepResult result_;
   std::string error_;  // a failure of the sweep itself (the cost table)
-  Problem swept_;  // the problem the shown result belongs to
+  Problem swept_;      // the problem the shown result belongs to
   SweepFreedom sweptFreedom_;
 };
 

@@ -1,10 +1,11 @@
 // Solve > Design Sweep...: free a choice, run, cancel, sort and open a wall.
+#include "ui/sweep_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
 
 #include "tests/ui/window_fixture.h"
-#include "ui/sweep_dialog.h"
 
 namespace calvix::ui::testing {
 namespace {
@@ -59,7 +60,8 @@ TEST_F(SweepDialogTest, RunsTheFreedGroutingAndOpensAWallWithOneClick) {
   EXPECT_EQ(dialog->table()->rowCount(), static_cast<int>(result.passing.size()));
   EXPECT_EQ(dialog->progressBar()->value(), 2);
   EXPECT_TRUE(dialog->summary()->text().startsWith(
-      QStringLiteral("%1 passing of 2 walls solved (2 in the sweep).").arg(result.passing.size())));
+      QStringLiteral("%1 passing candidates from 2 of 2 walls solved.")
+          .arg(result.passing.size())));
   EXPECT_EQ(entry(), before);  // the sweep leaves the open problem alone
 
   // Sorted by cost, most expensive first: the last ranked wall heads the table.
@@ -67,8 +69,11 @@ TEST_F(SweepDialogTest, RunsTheFreedGroutingAndOpensAWallWithOneClick) {
   dialog->table()->sortByColumn(costColumn, Qt::DescendingOrder);
   const SweepCandidate& dearest = result.passing.back();
   EXPECT_EQ(dialog->table()->item(0, 0)->text(), QString::number(result.passing.size()));
+  QTableWidgetItem* open = dialog->table()->item(0, SweepDialog::OpenColumn());
+  EXPECT_EQ(open->text(), "Open");
+  dialog->table()->scrollToItem(open);
   QTest::mouseClick(dialog->table()->viewport(), Qt::LeftButton, {},
-                    dialog->table()->visualRect(dialog->table()->model()->index(0, SweepDialog::OpenColumn())).center());
+                    dialog->table()->visualItemRect(open).center());
   EXPECT_EQ(dialog->result().passing.size(), result.passing.size());
   EXPECT_EQ(entry().GroutSpacingOption, dearest.point.groutOption);
   EXPECT_EQ(window->groutSpacing(dearest.point.groutOption)->isChecked(), true);
