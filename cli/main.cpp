@@ -10,6 +10,7 @@
 #include "analysis/solve.h"
 #include "cli/console_platform.h"
 #include "cli/json_document.h"
+#include "cli/sweep_output.h"
 #include "files/program_start.h"
 #include "files/project_file.h"
 #include "model/convert_input.h"
@@ -17,6 +18,8 @@
 #include "model/program_version.h"
 #include "reports/method_reports.h"
 #include "reports/results_file.h"
+#include "sweep/sweep.h"
+#include "sweep/sweep_text.h"
 
 namespace {
 
@@ -36,6 +39,12 @@ struct Options {
   std::string saveOut;
   bool unreinforced = false;
   std::string reportOut;
+  std::string free;
+  std::size_t top = 10;
+  std::string csvOut;
+  std::string saveBest;
+  std::string costs;
+  unsigned threads = 0;
 };
 
 fs::path ProgramFolderOf(const char* argv0, const std::string& dataDir) {
@@ -171,6 +180,89 @@ int RunSolve(const Options& options, const fs::path& folder) {
   return status;
 }
 
+bool WriteText(const std::string& text, const std::string& out) {
+  if (out.empty()) return true;
+  std::ofstream file(out, std::ios::binary);
+  file << text;
+  return static_cast<bool>(file);
+}
+
+// The cost table of --costs, or the program folder's; a table that cannot be
+// read is reported and ends the command.
+std::optional<calvix::CostModel> SweepCosts(const Options& options, const fs::path& folder,
+                                            ConsolePlatform& console) {
+  const fs::path path =
+      options.costs.empty() ? folder / calvix::kSweepCostFileName : fs::path(options.costs);
+  try {
+    return calvix::ReadCostModel(path);
+  } catch (const std::exception& error) {
+    console.ShowInformation(error.what(), calvix::kSweepTitle);
+    return std::nullopt;
+  }
+}
+
+// Writes the best wall into OUT.cxl as a project file, from a copy of the
+// problem: the problem the document reports stays as it was opened.
+bool SaveBest(const Session& session, ConsolePlatform& console, const calvix::SweepCandidate& best,
+              const calvix::SweepFreedom& freedom, const std::string& out) {
+  Session copy(console, session.folder);
+  copy.problem = session.problem;
+  copy.display = session.display;
+  calvix::ApplySweepPoint(copy, best.point, freedom);
+  console.SetFileToSave(out);
+  return calvix::SaveFileAs(copy);
+}
+
+int RunSweepCommand(const Options& options, const fs::path& folder) {
+  ConsolePlatform console(std::cerr);
+  Session session(console, calvix::ProgramFolder{folder});
+  const std::optional<calvix::SweepFreedom> freedom =
+      options.free.empty() ? calvix::SweepFreedom{} : calvix::ParseSweepFreedom(options.free);
+  if (!freedom) {
+    std::cerr << "--free takes a list of thickness, grout, layers, strength, bars\n";
+    return kExitUsage;
+  }
+  if (!StartUp(session, console, std::nullopt)) return kExitUsage;
+  std::optional<calvix::CostModel> costs;
+  if (!OpenProject(session, console, options.file) ||
+      !(costs = SweepCosts(options, folder, console))) {
+    WriteJson(calvix::ProblemDocument(session, console.messages(), false), options.jsonOut);
+    return kExitUsage;
+  }
+  const bool valid = calvix::ValidateSweepProblem(session);
+  calvix::SweepResult result;
+  int status = kExitNotDone;
+  if (valid) {
+    try {
+      result =
+          calvix::RunSweep(calvix::SweepBase::Of(session), {*freedom, *costs, options.threads});
+    } catch (const std::exception& error) {
+      console.ShowInformation(error.what(), calvix::kSweepTitle);
+      WriteJson(calvix::ProblemDocument(session, console.messages(), false), options.jsonOut);
+      return kExitUsage;
+    }
+    if (result.passing.empty()) {
+      console.ShowInformation(calvix::NothingPassesText(session.problem, result),
+                              calvix::kSweepTitle);
+    } else {
+      status = kExitSuccess;
+    }
+  }
+  if (options.jsonOut != "-") std::cout << calvix::SweepText(session.problem, result, options.top);
+  if (!WriteText(calvix::SweepCsv(session.problem, result, options.top), options.csvOut)) {
+    status = kExitUsage;
+  }
+  if (!result.passing.empty() && !options.saveBest.empty() &&
+      !SaveBest(session, console, result.passing.front(), *freedom, options.saveBest)) {
+    status = kExitUsage;
+  }
+  auto document = calvix::ProblemDocument(session, console.messages(), false);
+  document["validation_ok"] = valid;
+  if (valid) document["sweep"] = calvix::SweepJson(session.problem, *freedom, result, options.top);
+  if (!WriteJson(document, options.jsonOut)) status = kExitUsage;
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -185,7 +277,9 @@ int main(int argc, char** argv) {
   auto* newCommand = app.add_subcommand("new", "Start a new problem from the default data");
   auto* openCommand = app.add_subcommand("open", "Open a project file");
   auto* solveCommand = app.add_subcommand("solve", "Open a project file and solve it");
-  for (auto* command : {newCommand, openCommand, solveCommand}) {
+  auto* sweepCommand = app.add_subcommand(
+      "sweep", "Search the open problem's choices for the cheapest passing walls");
+  for (auto* command : {newCommand, openCommand, solveCommand, sweepCommand}) {
     command->add_option("--data-dir", options.dataDir,
                         "Program folder (settings, units, bars, defaults)");
     command->add_option("--json", options.jsonOut,
@@ -199,6 +293,16 @@ int main(int argc, char** argv) {
   solveCommand->add_flag("--unreinforced", options.unreinforced, "Design an unreinforced wall");
   solveCommand->add_option("--report", options.reportOut, "Write the text report to this file");
 
+  sweepCommand->add_option("file", options.file, "Project file (.cxl)")->required();
+  sweepCommand->add_option("--free", options.free,
+                           "Free choices: thickness,grout,layers,strength,bars "
+                           "(default thickness,grout,layers,bars)");
+  sweepCommand->add_option("--top", options.top, "Ranked walls to list (0 = all)");
+  sweepCommand->add_option("--csv", options.csvOut, "Write the ranked walls as CSV here");
+  sweepCommand->add_option("--save-best", options.saveBest, "Save the best wall to this file");
+  sweepCommand->add_option("--costs", options.costs, "Cost table (default SweepCosts.tsv)");
+  sweepCommand->add_option("--threads", options.threads, "Threads (0 = every core)");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -208,5 +312,6 @@ int main(int argc, char** argv) {
   fs::path folder = ProgramFolderOf(argv[0], options.dataDir);
   if (*newCommand) return RunNew(options, folder);
   if (*solveCommand) return RunSolve(options, folder);
+  if (*sweepCommand) return RunSweepCommand(options, folder);
   return RunOpen(options, folder);
 }

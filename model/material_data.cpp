@@ -95,6 +95,17 @@ MasonryStrengthResult MasonryStrength(const std::string& designMethod, const std
   return {fmPrime, em};
 }
 
+std::vector<float> TabulatedUnitStrengths(const std::string& designMethod,
+                                          const std::string& material,
+                                          const std::string& mortarType) {
+  const StrengthColumn& column = StrengthColumnFor(designMethod, material, mortarType);
+  std::vector<float> strengths;
+  for (std::size_t i = 0; i < column.count; ++i) {
+    strengths.push_back(static_cast<float>(column.rows[i].unitStrength));
+  }
+  return strengths;
+}
+
 float AllowableFlexure(const std::string& designMethod, float fmPrime) {
   if (!WorkingStressMethod(designMethod)) return 0.0f;
   return static_cast<float>(static_cast<double>(fmPrime) / 3.0);

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "model/session.h"
 
@@ -42,6 +43,13 @@ struct AllowableTensionResult {
 // other than "N" as "M" / "S".
 MasonryStrengthResult MasonryStrength(const std::string& designMethod, const std::string& material,
                                       const std::string& mortarType, float unitStrength);
+
+// The unit strengths (psi) that the unit strength table of the method,
+// material and mortar type tabulates, weakest first: the standard units
+// whose f'm the table gives without interpolation.
+std::vector<float> TabulatedUnitStrengths(const std::string& designMethod,
+                                          const std::string& material,
+                                          const std::string& mortarType);
 
 // Allowable flexural compression Fb = f'm / 3 for working stress design ("ACI",
 // "IBC-W"); 0 under strength design ("IBC-S") or any other method text.

@@ -14,10 +14,15 @@ cd "$(dirname "$0")/.."
 build_dir="${CALVIX_BENCH_DIR:-build-bench}"
 cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALVIX_BUILD_DESKTOP=OFF \
   -DCALVIX_BENCHMARK=ON >/dev/null
-cmake --build "$build_dir" -j2 --target calvix_bench calvix-cli
+cmake --build "$build_dir" -j2 --target calvix_bench calvix_sweep_bench calvix-cli
 
 "$build_dir/bin/calvix_bench" --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
   --benchmark_min_time=0.2
+
+# The design sweep (walls per second on one thread and on every core; budgets
+# 5,000 walls/s working stress, 500 walls/s strength design, default sweep < 1 s).
+"$build_dir/bin/calvix_sweep_bench" --benchmark_repetitions=10 \
+  --benchmark_report_aggregates_only=true --benchmark_min_time=0.2
 
 cli="$build_dir/bin/calvix-cli"
 for example in examples/*.cxl; do

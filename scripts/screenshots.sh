@@ -2,7 +2,8 @@
 # Renders every page of the main window, every dialog and the wall picture
 # window, the results window and the interaction diagram for three example
 # projects (two working-stress walls, one strength design, which has no
-# interaction diagram) into PNG files under a virtual X display:
+# interaction diagram) and the design sweep dialog with the ranked walls of
+# the default sweep into PNG files under a virtual X display:
 #   bash scripts/screenshots.sh [BUILD_DIR]     # default: build
 # The pictures land in BUILD_DIR/screenshots/.
 set -euo pipefail

@@ -34,6 +34,7 @@
 #include "ui/dialog_helpers.h"
 #include "ui/load_combination_dialog.h"
 #include "ui/small_dialogs.h"
+#include "ui/sweep_dialog.h"
 
 // The toolbar icons are compiled into the ui library.
 static void InitResources() {
@@ -164,6 +165,7 @@ void MainWindow::BuildMenus() {
   })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F5));
   solve->addSeparator();
   add(solve, "&Graphic Plot", "mnuSolveItem3", [this] { SolveGraphicPlot(); });
+  add(solve, "Design &Sweep...", "mnuSolveItem4", [this] { OpenSweepDialog(*this); });
 
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   options->setObjectName(QStringLiteral("mnuOptions"));

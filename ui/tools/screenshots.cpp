@@ -17,6 +17,7 @@
 #include "ui/main_window.h"
 #include "ui/results_window.h"
 #include "ui/small_dialogs.h"
+#include "ui/sweep_dialog.h"
 #include "ui/wall_picture.h"
 
 namespace {
@@ -179,6 +180,15 @@ int main(int argc, char** argv) {
 
   // The results window (summary and one load case) and the interaction diagram.
   calvix::SaveReportWindowPictures(window, dir, prefix);
+
+  // Solve > Design Sweep... with the ranked walls of the default sweep.
+  {
+    calvix::ui::SweepDialog dialog(window, &window);
+    dialog.show();
+    dialog.Run();
+    while (dialog.running()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    Save(&dialog, dir, prefix + "design-sweep");
+  }
 
   // Edit > Undo History after a few edits, the last one undone.
   SaveUndoHistory(window, dir, prefix + "undo-history");
