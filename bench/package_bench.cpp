@@ -70,7 +70,12 @@ void WritePackage(benchmark::State& state) {
   AnalysisResults analysis;
   DesignResults design;
   const SolveOutcome outcome = SolveWall(session, true, analysis, DesignRoutinesFor(design));
-  PackageInput input{&session.problem, &analysis, &design, outcome.design, outcome.designed};
+  PackageInput input;
+  input.problem = &session.problem;
+  input.analysis = &analysis;
+  input.design = &design;
+  input.run = outcome.design;
+  input.designed = outcome.designed;
   const ReportRequest request = CommandLineReportRequest(session.problem, design, outcome.design);
   input.choice = {request.mainChoice, request.parapetChoice};
   input.steps = {StepsOf(1), StepsOf(2)};

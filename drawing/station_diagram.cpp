@@ -9,16 +9,20 @@ namespace calvix {
 
 CurveExtremes ExtremesOf(const std::vector<double>& values) {
   CurveExtremes extremes;
-  for (std::size_t j = 0; j < values.size(); ++j) {
-    const int station = static_cast<int>(j);
-    if (values[j] > 0 && (extremes.largest < 0 || values[j] > values[static_cast<std::size_t>(
-                                                                   extremes.largest)])) {
-      extremes.largest = station;
+  if (values.empty()) return extremes;
+  extremes.largest = 0;
+  extremes.smallest = 0;
+  for (std::size_t j = 1; j < values.size(); ++j) {
+    if (values[j] > values[static_cast<std::size_t>(extremes.largest)]) {
+      extremes.largest = static_cast<int>(j);
     }
-    if (values[j] < 0 && (extremes.smallest < 0 || values[j] < values[static_cast<std::size_t>(
-                                                                    extremes.smallest)])) {
-      extremes.smallest = station;
+    if (values[j] < values[static_cast<std::size_t>(extremes.smallest)]) {
+      extremes.smallest = static_cast<int>(j);
     }
+  }
+  if (values[static_cast<std::size_t>(extremes.largest)] ==
+      values[static_cast<std::size_t>(extremes.smallest)]) {
+    extremes.smallest = -1;
   }
   return extremes;
 }
@@ -41,14 +45,15 @@ void LabelPoint(QPainter& painter, const QRectF& plot, QPointF point, const QStr
 void DrawStationDiagram(QPainter& painter, const QRectF& area, const StationCurve& curve) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
-  const QFontMetricsF fm(painter.font());
-  const double line = fm.height();
-  QFont bold = painter.font();
+  const QFont font = painter.font();
+  const double line = QFontMetricsF(font).height();
+  QFont bold = font;
   bold.setBold(true);
   painter.setFont(bold);
+  const QString title = QString::fromStdString(curve.title + " (" + curve.unit + ")");
   painter.drawText(QRectF(area.left(), area.top(), area.width(), line), Qt::AlignCenter,
-                   QString::fromStdString(curve.title + " (" + curve.unit + ")"));
-  painter.setFont(QFont(painter.font().family(), static_cast<int>(painter.font().pointSizeF())));
+                   QFontMetricsF(bold).elidedText(title, Qt::ElideRight, area.width()));
+  painter.setFont(font);
   const QRectF plot = area.adjusted(2, line * 1.4, -2, -2);
   painter.setPen(QPen(QColor(150, 150, 150), 0.5));
   painter.drawRect(plot);

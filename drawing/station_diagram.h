@@ -18,9 +18,9 @@ struct StationCurve {
   std::vector<std::string> labels;  // the values as the station table writes them
 };
 
-// The stations whose values the diagram labels: the largest positive and the
-// most negative value (the first of equal ones); -1 when there is none of
-// that sign.
+// The stations whose values the diagram labels: the largest and the smallest
+// value (the first of equal ones); -1 for no values, and `smallest` -1 when
+// every value is the same.
 struct CurveExtremes {
   int largest = -1;
   int smallest = -1;

@@ -22,7 +22,7 @@ float At(const std::vector<float>& values, std::size_t i) {
 
 // One row per bar of the table: its spacing and the values the design found
 // for it, the chosen bar highlighted.
-void AddBarTable(PageList& pages, const PackageInput& input, int part) {
+std::vector<Block> BarRows(const PageList& pages, const PackageInput& input, int part) {
   const Problem& problem = *input.problem;
   const UnitSystem& u = problem.units;
   const std::size_t p = PartIndex(part);
@@ -59,7 +59,7 @@ void AddBarTable(PageList& pages, const PackageInput& input, int part) {
     rows.push_back(RowBlock(pages.fonts(), style, cells,
                             static_cast<int>(bar) == input.choice[p]));
   }
-  pages.AddFlow(PartName(part) + ": bar sizes and spacings (the chosen bar highlighted)", rows);
+  return rows;
 }
 
 void AddGroutTable(PageList& pages, const PackageInput& input, int part) {
@@ -86,7 +86,7 @@ void AddGroutTable(PageList& pages, const PackageInput& input, int part) {
 
 // The interaction diagram of the chosen bar with the curves of the governing
 // combination and the stations of every selected combination.
-void AddInteractionDiagram(PageList& pages, const PackageInput& input, int part) {
+std::vector<Block> InteractionBlocks(const PageList& pages, const PackageInput& input, int part) {
   const Problem& problem = *input.problem;
   const ReinforcedResults& r = input.design->reinforced;
   const std::size_t p = PartIndex(part);
@@ -108,10 +108,10 @@ void AddInteractionDiagram(PageList& pages, const PackageInput& input, int part)
   marks.governingP = r.GovAxial[p];
   const UnitSystem units = problem.units;
   const PackageFonts fonts = pages.fonts();
-  const double height = pages.Body().height() * 0.8;
+  const double height = pages.Body().height() * 0.62;
   Block diagram{height, [data, marks, units, fonts](QPainter& painter, const QRectF& rect) {
-                  const QRectF legend(rect.left(), rect.bottom() - 60, rect.width() * 0.5, 54);
-                  DrawPMDiagram(painter, rect.adjusted(0, 0, 0, -66), data, units, &marks);
+                  const QRectF legend(rect.left(), rect.bottom() - 56, rect.width() * 0.45, 30);
+                  DrawPMDiagram(painter, rect.adjusted(0, 0, 0, -60), data, units, &marks);
                   DrawPMLegend(painter, legend, data);
                   painter.setFont(fonts.small);
                   double x = rect.left() + rect.width() * 0.55;
@@ -131,7 +131,8 @@ void AddInteractionDiagram(PageList& pages, const PackageInput& input, int part)
                              " (governing) at the chosen bar; squares: the (M, P) of every "
                              "station of every selected combination.",
                          pages.Body().width());
-  pages.AddFlow(PartName(part) + ": axial load - moment interaction", {note, diagram});
+  return {SpaceBlock(6), HeadingBlock(pages.fonts(), "Axial load - moment interaction"), note,
+          diagram};
 }
 
 void AddPDeltaTable(PageList& pages, const CalculationSteps& steps, const UnitSystem& u) {
@@ -157,10 +158,13 @@ void AddDesignSections(PageList& pages, const PackageInput& input) {
   for (int part : DesignedParts(*input.problem)) {
     if (input.run == DesignRun::Unreinforced) {
       AddGroutTable(pages, input, part);
-    } else {
-      AddBarTable(pages, input, part);
+      continue;
     }
-    if (input.run == DesignRun::Reinforced) AddInteractionDiagram(pages, input, part);
+    std::vector<Block> blocks = BarRows(pages, input, part);
+    if (input.run == DesignRun::Reinforced) {
+      for (Block& block : InteractionBlocks(pages, input, part)) blocks.push_back(std::move(block));
+    }
+    pages.AddFlow(PartName(part) + ": bar sizes and spacings (the chosen bar highlighted)", blocks);
   }
   for (const CalculationSteps& steps : input.steps) {
     if (input.run == DesignRun::Strength) AddPDeltaTable(pages, steps, input.problem->units);

@@ -33,11 +33,11 @@ std::vector<StationCurve> CurvesOf(const PackageInput& input, int part, int comb
   const std::size_t p = PartIndex(part);
   const auto k = static_cast<std::size_t>(combo - 1);
   if (input.run == DesignRun::Strength) {
-    return {Curve(u, "Factored moment", kMoment, a.FactoredMoment[p][k]),
-            Curve(u, "Factored shear", kForce, a.FactoredShear[p][k]),
-            Curve(u, "Factored axial load", kForce, a.FactoredAxial[p][k]),
-            Curve(u, "Factored deflection", kDeflection, a.FactoredDeflection[p][k]),
-            Curve(u, "Service deflection", kDeflection, a.ServiceDeflection[p][k])};
+    return {Curve(u, "Moment Mu", kMoment, a.FactoredMoment[p][k]),
+            Curve(u, "Shear Vu", kForce, a.FactoredShear[p][k]),
+            Curve(u, "Axial Pu", kForce, a.FactoredAxial[p][k]),
+            Curve(u, "Factored defl.", kDeflection, a.FactoredDeflection[p][k]),
+            Curve(u, "Service defl.", kDeflection, a.ServiceDeflection[p][k])};
   }
   return {Curve(u, "Moment", kMoment, a.CombMoment[p][k]),
           Curve(u, "Shear", kForce, a.CombShear[p][k]),

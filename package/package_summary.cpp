@@ -152,7 +152,7 @@ void AddStrength(const PackageInput& in, int part, PackageSummary& summary) {
             r.AxialStress[p] <= r.AxialLimit[p]);
   const float as = At(r.BarAs[p], bar);
   const float asMax = At(r.BarAsMax[p], bar);
-  add.Check("Maximum steel", "As", as, "As,max", asMax, "in2", as <= asMax);
+  add.Check("Maximum steel", "As", as, "As,max", asMax, "in\u00B2", as <= asMax);
 }
 
 std::string MethodText(const PackageInput& in) {

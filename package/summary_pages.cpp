@@ -61,7 +61,7 @@ Block VerdictBlock(const PackageFonts& fonts, const PackageInput& input,
 }
 
 std::vector<Block> CheckRows(const PackageFonts& fonts, const PackageSummary& summary) {
-  const TableStyle style{{1.3, 4.2, 2.6, 2.6, 1.0, 1.1, 0.9},
+  const TableStyle style{{1.7, 5.0, 2.3, 2.3, 0.9, 1.0, 0.6},
                          {false, false, true, true, false, true, false}};
   std::vector<Block> rows;
   rows.push_back(RowBlock(fonts, style,

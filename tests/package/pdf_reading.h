@@ -2,6 +2,7 @@
 // pages rendered to grey-scale images (pdftoppm).
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -32,6 +33,17 @@ inline std::string Quoted(const std::filesystem::path& path) { return "'" + path
 
 inline std::string PdfText(const std::filesystem::path& pdf) {
   return RunCommand("pdftotext -layout " + Quoted(pdf) + " -").out;
+}
+
+// The text with every run of blanks as one space (the layout mode spaces
+// the words of a line as they stand on the page).
+inline std::string Collapsed(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+    out += c;
+  }
+  return out;
 }
 
 // A page rendered as 8-bit grey pixels.
