@@ -48,7 +48,8 @@ CalculationSteps StepsOf(int part) {
       step.reference = "ACI 530-99 2.3.3.2.1";
       step.formula = "Fa = 0.25 f'm [1 - (h'/(140 r))^2]";
       step.substitution = "0.25 x {0} x [1 - ({1}/(140 x {2}))^2]";
-      step.inputs = {{"f'm", 1500, kMasonryStress, 1}, {"h'", 192, kLengthShort, 1},
+      step.inputs = {{"f'm", 1500, kMasonryStress, 1},
+                     {"h'", 192, kLengthShort, 1},
                      {"r", 2.2, kLengthShort, 1}};
       step.result = {"Fa", 353.4, kMasonryStress, 1};
       step.check = i == 4;

@@ -160,8 +160,8 @@ int RunSolve(const Options& options, const fs::path& folder) {
   // converted.
   bool pdfFailed = false;
   if (converted && !options.pdfOut.empty()) {
-    pdfFailed = !calvix::WriteCommandLinePdf(session, console, analysis, design, outcome,
-                                             options.pdfOut);
+    pdfFailed =
+        !calvix::WriteCommandLinePdf(session, console, analysis, design, outcome, options.pdfOut);
   }
   auto document = calvix::ProblemDocument(session, console.messages(), converted);
   document["validation_ok"] = outcome.validationOk;

@@ -17,7 +17,8 @@ namespace {
 // Qt's GUI layer; without a display it draws on the offscreen platform.
 void StartGuiLayer(std::optional<QGuiApplication>& app) {
   if (QGuiApplication::instance() != nullptr) return;
-  const bool display = std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
+  const bool display =
+      std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
   if (!display && std::getenv("QT_QPA_PLATFORM") == nullptr) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
   }

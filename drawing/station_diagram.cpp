@@ -68,8 +68,8 @@ void DrawStationDiagram(QPainter& painter, const QRectF& area, const StationCurv
   // Zero in the middle: the value axis is symmetric about the wall line.
   const double half = plot.width() / 2 - 4;
   auto at = [&](std::size_t j) {
-    const double y = plot.top() + plot.height() * static_cast<double>(j) /
-                                      static_cast<double>(count - 1);
+    const double y =
+        plot.top() + plot.height() * static_cast<double>(j) / static_cast<double>(count - 1);
     return QPointF(plot.center().x() + curve.values[j] / span * half, y);
   };
   painter.setPen(QPen(Qt::black, 1.2));

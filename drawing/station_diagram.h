@@ -12,9 +12,9 @@
 namespace calvix {
 
 struct StationCurve {
-  std::string title;           // "Moment"
-  std::string unit;            // "ft-lb"
-  std::vector<double> values;  // display units, station 0 first
+  std::string title;                // "Moment"
+  std::string unit;                 // "ft-lb"
+  std::vector<double> values;       // display units, station 0 first
   std::vector<std::string> labels;  // the values as the station table writes them
 };
 

@@ -77,9 +77,9 @@ bool WritePackageFile(Platform& platform, const PackageInput& input,
     platform.SetBusyPointer(false);
   } catch (const std::exception& error) {
     platform.SetBusyPointer(false);
-    platform.ShowMessage({"The calculation package could not be written to " + PathText(file) +
-                              ":\r" + error.what(),
-                          "Calculation PDF", MessageIcon::Critical, MessageButtons::Ok});
+    platform.ShowMessage(
+        {"The calculation package could not be written to " + PathText(file) + ":\r" + error.what(),
+         "Calculation PDF", MessageIcon::Critical, MessageButtons::Ok});
     return false;
   }
   platform.ShowInformation("Calculation package written to " + PathText(file), "Calculation PDF");

@@ -14,7 +14,9 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string PartName(int part) { return part == kParapet ? "Parapet" : "Main wall"; }
+std::string PartName(int part) {
+  return part == kParapet ? "Parapet" : "Main wall";
+}
 
 float At(const std::vector<float>& values, std::size_t i) {
   return i < values.size() ? values[i] : 0.0f;
@@ -28,9 +30,10 @@ std::vector<Block> BarRows(const PageList& pages, const PackageInput& input, int
   const std::size_t p = PartIndex(part);
   const bool strength = input.run == DesignRun::Strength;
   std::vector<std::string> head =
-      strength ? std::vector<std::string>{"Bar", "Spacing", "\u00F8Mn", "Mu (P-delta)", "\u00F8Vn",
-                                          "\u0394 factored", "\u0394 service"}
-               : std::vector<std::string>{"Bar", "Spacing", "Fa", "fv", "Allowable moment"};
+      strength
+          ? std::vector<std::string>{"Bar",      "Spacing",         "\u00F8Mn",      "Mu (P-delta)",
+                                     "\u00F8Vn", "\u0394 factored", "\u0394 service"}
+          : std::vector<std::string>{"Bar", "Spacing", "Fa", "fv", "Allowable moment"};
   TableStyle style;
   for (std::size_t i = 0; i < head.size(); ++i) {
     style.widths.push_back(1.0);
@@ -56,8 +59,7 @@ std::vector<Block> BarRows(const PageList& pages, const PackageInput& input, int
       cells.push_back(DisplayText(u, At(r.BarShearStress[p], bar), kMasonryStress));
       cells.push_back(DisplayText(u, At(r.BarAllowMoment[p], bar), kMoment));
     }
-    rows.push_back(RowBlock(pages.fonts(), style, cells,
-                            static_cast<int>(bar) == input.choice[p]));
+    rows.push_back(RowBlock(pages.fonts(), style, cells, static_cast<int>(bar) == input.choice[p]));
   }
   return rows;
 }
@@ -71,15 +73,14 @@ void AddGroutTable(PageList& pages, const PackageInput& input, int part) {
                                    {"Grouting", "fa", "fb", "fa - fb", "fv", "CSI", "Verdict"},
                                    false, true)};
   for (std::size_t c = 0; c < r.CaseVerdict[p].size(); ++c) {
-    rows.push_back(RowBlock(
-        pages.fonts(), style,
-        {c < r.GroutCaseLabel.size() ? Trimmed(r.GroutCaseLabel[c]) : "",
-         DisplayText(u, At(r.CaseFa[p], c), kMasonryStress),
-         DisplayText(u, At(r.CaseFb[p], c), kMasonryStress),
-         DisplayText(u, At(r.CaseNetStress[p], c), kMasonryStress),
-         DisplayText(u, At(r.CaseShearStress[p], c), kMasonryStress),
-         RatioText(At(r.CaseCSI[p], c)), Trimmed(r.CaseVerdict[p][c])},
-        static_cast<int>(c) == input.choice[p]));
+    rows.push_back(RowBlock(pages.fonts(), style,
+                            {c < r.GroutCaseLabel.size() ? Trimmed(r.GroutCaseLabel[c]) : "",
+                             DisplayText(u, At(r.CaseFa[p], c), kMasonryStress),
+                             DisplayText(u, At(r.CaseFb[p], c), kMasonryStress),
+                             DisplayText(u, At(r.CaseNetStress[p], c), kMasonryStress),
+                             DisplayText(u, At(r.CaseShearStress[p], c), kMasonryStress),
+                             RatioText(At(r.CaseCSI[p], c)), Trimmed(r.CaseVerdict[p][c])},
+                            static_cast<int>(c) == input.choice[p]));
   }
   pages.AddFlow(PartName(part) + ": grouting cases (the chosen case highlighted)", rows);
 }
@@ -138,15 +139,15 @@ std::vector<Block> InteractionBlocks(const PageList& pages, const PackageInput& 
 void AddPDeltaTable(PageList& pages, const CalculationSteps& steps, const UnitSystem& u) {
   if (steps.pdelta.empty()) return;
   const TableStyle style{{0.6, 1, 1.2, 1.2, 0.8}, {true, true, true, true, false}};
-  std::vector<Block> rows{RowBlock(pages.fonts(), style,
-                                   {"Pass", "Deflection", "Moment", "Change", "Converged"},
-                                   false, true)};
+  std::vector<Block> rows{RowBlock(
+      pages.fonts(), style, {"Pass", "Deflection", "Moment", "Change", "Converged"}, false, true)};
   for (const PDeltaPass& pass : steps.pdelta) {
-    rows.push_back(RowBlock(pages.fonts(), style,
-                            {std::to_string(pass.pass), DisplayText(u, pass.deflection, kDeflection),
-                             DisplayText(u, pass.moment, kMoment),
-                             DisplayText(u, pass.change, kMoment), pass.converged ? "yes" : "no"},
-                            pass.converged));
+    rows.push_back(
+        RowBlock(pages.fonts(), style,
+                 {std::to_string(pass.pass), DisplayText(u, pass.deflection, kDeflection),
+                  DisplayText(u, pass.moment, kMoment), DisplayText(u, pass.change, kMoment),
+                  pass.converged ? "yes" : "no"},
+                 pass.converged));
   }
   pages.AddFlow(PartName(steps.part) + ": P-delta iteration (IBC 2000 2108.9.2.4)", rows);
 }

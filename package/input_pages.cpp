@@ -48,8 +48,8 @@ std::vector<std::string> InputEchoLines(const PackageInput& input) {
 void PaintElevation(QPainter& painter, const QRectF& area, const PackageInput& input,
                     const PackageFonts& fonts) {
   try {
-    const SeismicResult seismic = input.analysis != nullptr ? input.analysis->Seismic
-                                                            : ComputeSeismicLoads(*input.problem);
+    const SeismicResult seismic =
+        input.analysis != nullptr ? input.analysis->Seismic : ComputeSeismicLoads(*input.problem);
     Problem copy = *input.problem;
     PlotWallOptions options;
     options.seismicActive = FilterCombinations(copy, seismic, kMainWall).SeismicCombActive;

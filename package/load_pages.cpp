@@ -47,7 +47,7 @@ std::vector<StationCurve> CurvesOf(const PackageInput& input, int part, int comb
 std::vector<Block> StationRows(const PageList& pages, const std::vector<StationCurve>& curves) {
   TableStyle style;
   std::vector<std::string> head{"Station"};
-  style.widths.push_back(1.0);
+  style.widths.push_back(0.8);
   style.rightAligned.push_back(true);
   for (const StationCurve& curve : curves) {
     head.push_back(curve.title + " (" + curve.unit + ")");
@@ -56,8 +56,9 @@ std::vector<Block> StationRows(const PageList& pages, const std::vector<StationC
   }
   std::vector<Block> rows{RowBlock(pages.fonts(), style, head, false, true)};
   for (int j = 0; j < kStationCount; ++j) {
-    std::vector<std::string> cells{j == 0 ? "0 (top)" : j == kStationCount - 1 ? "10 (base)"
-                                                                               : std::to_string(j)};
+    std::vector<std::string> cells{j == 0                   ? "0 (top)"
+                                   : j == kStationCount - 1 ? "10 (base)"
+                                                            : std::to_string(j)};
     for (const StationCurve& curve : curves) {
       cells.push_back(curve.labels[static_cast<std::size_t>(j)]);
     }

@@ -28,7 +28,9 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string PartName(int part) { return part == kParapet ? "Parapet" : "Main wall"; }
+std::string PartName(int part) {
+  return part == kParapet ? "Parapet" : "Main wall";
+}
 
 struct SummaryBuilder {
   PackageSummary& summary;
@@ -90,8 +92,7 @@ void AddUnreinforced(const PackageInput& in, int part, PackageSummary& summary) 
   const bool known = c >= 0 && ci < r.CaseVerdict[p].size();
   const std::string label = c >= 0 && ci < r.GroutCaseLabel.size() ? r.GroutCaseLabel[ci] : "";
   const std::string verdict = known ? Trimmed(r.CaseVerdict[p][ci]) : "";
-  summary.parts.push_back(PartName(part) + ": grouting " + Trimmed(label) + ", verdict " +
-                          verdict);
+  summary.parts.push_back(PartName(part) + ": grouting " + Trimmed(label) + ", verdict " + verdict);
   SummaryBuilder add{summary, part};
   add.Value("GovMoment", r.GovMoment[p], "ft-lb");
   add.Value("GovAxial", r.GovAxial[p], "lb");

@@ -35,7 +35,7 @@ struct SummaryCheck {
 };
 
 struct PackageSummary {
-  std::string method;  // "IBC 2000 Strength, reinforced wall"
+  std::string method;              // "IBC 2000 Strength, reinforced wall"
   std::vector<std::string> parts;  // "Main wall: #5 @ 24.00 in o.c."
   std::vector<SummaryValue> values;
   std::vector<SummaryCheck> checks;

@@ -83,8 +83,7 @@ void PageList::AddFlow(const std::string& heading, const std::vector<Block>& blo
     double used = 0;
     for (const Block& block : page) used += block.height;
     const std::size_t start = next;
-    while (next < blocks.size() &&
-           (next == start || used + blocks[next].height <= body.height())) {
+    while (next < blocks.size() && (next == start || used + blocks[next].height <= body.height())) {
       used += blocks[next].height;
       page.push_back(blocks[next++]);
     }
@@ -105,9 +104,8 @@ void PageList::AddFlow(const std::string& heading, const std::vector<Block>& blo
 
 void PageList::Paint(QPainter& painter, int index, const TitleTexts& title) const {
   painter.save();
-  PaintTitleBlock(painter,
-                  QRectF(kMargin, kMargin, size_.width() - 2 * kMargin, kTitleHeight), fonts_,
-                  title, index + 1, Count());
+  PaintTitleBlock(painter, QRectF(kMargin, kMargin, size_.width() - 2 * kMargin, kTitleHeight),
+                  fonts_, title, index + 1, Count());
   painter.restore();
   painter.save();
   pages_[static_cast<std::size_t>(index)](painter, Body());
@@ -130,8 +128,8 @@ void PaintTitleBlock(QPainter& painter, const QRectF& area, const PackageFonts& 
   auto row = [&](int i, double x, double width, const QFont& font, const QString& text,
                  Qt::Alignment align) {
     painter.setFont(font);
-    painter.drawText(QRectF(x, area.top() + pad + i * line, width, line),
-                     align | Qt::AlignVCenter, Elided(font, text, width));
+    painter.drawText(QRectF(x, area.top() + pad + i * line, width, line), align | Qt::AlignVCenter,
+                     Elided(font, text, width));
   };
   const double left = area.left() + pad;
   row(0, left, leftWidth, fonts.title, "Project: " + SafeText(title.project), Qt::AlignLeft);
@@ -164,8 +162,8 @@ Block TextBlock(const QFont& font, const std::string& text, double width) {
   return {height, [font, shown](QPainter& painter, const QRectF& rect) {
             painter.setFont(font);
             painter.setPen(Qt::black);
-            painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap |
-                                       Qt::TextWrapAnywhere,
+            painter.drawText(rect,
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextWrapAnywhere,
                              shown);
           }};
 }
@@ -176,7 +174,8 @@ Block SpaceBlock(double height) {
 
 Block RowBlock(const PackageFonts& fonts, const TableStyle& style,
                const std::vector<std::string>& cells, bool highlight, bool head) {
-  const QFont font = head || highlight ? fonts.bold : fonts.small;
+  QFont font = fonts.small;
+  font.setBold(head || highlight);
   const double height = QFontMetricsF(font).height() + 4;
   return {height, [font, style, cells, highlight, head](QPainter& painter, const QRectF& rect) {
             double total = 0;

@@ -43,7 +43,7 @@ Block StepBlock(const PackageFonts& fonts, const StepLines& lines, double width,
   if (!lines.check.isEmpty()) height += lineHeight;
   height += 6;
   return {height, [fonts, lines, heights, indent, lineHeight, governing](QPainter& painter,
-                                                                      const QRectF& rect) {
+                                                                         const QRectF& rect) {
             if (governing) painter.fillRect(rect.adjusted(0, 0, 0, -3), QColor(255, 236, 150));
             painter.setPen(Qt::black);
             painter.setFont(fonts.bold);
@@ -61,10 +61,10 @@ Block StepBlock(const PackageFonts& fonts, const StepLines& lines, double width,
             painter.setFont(fonts.text);
             double y = rect.top() + lineHeight + 2;
             for (std::size_t i = 0; i < lines.body.size(); ++i) {
-              painter.drawText(QRectF(rect.left() + indent, y, rect.width() - indent, heights[i]),
-                               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap |
-                                   Qt::TextWrapAnywhere,
-                               lines.body[i]);
+              painter.drawText(
+                  QRectF(rect.left() + indent, y, rect.width() - indent, heights[i]),
+                  Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextWrapAnywhere,
+                  lines.body[i]);
               y += heights[i];
             }
             if (lines.check.isEmpty()) return;
@@ -95,14 +95,13 @@ void AddStepSection(PageList& pages, const CalculationSteps& steps, const UnitSy
     blocks.push_back(SpaceBlock(4));
     blocks.push_back(TextBlock(fonts.title, group.title, width));
     for (std::size_t s = 0; s < group.steps.size(); ++s) {
-      const bool governing = static_cast<int>(g) == steps.governingGroup &&
-                             static_cast<int>(s) == steps.governingStep;
+      const bool governing =
+          static_cast<int>(g) == steps.governingGroup && static_cast<int>(s) == steps.governingStep;
       blocks.push_back(StepBlock(fonts, LinesOf(group.steps[s], units), width, governing));
     }
   }
-  blocks.push_back(TextBlock(fonts.heading,
-                             steps.ok ? "Every check of this part: OK" : "A check fails: NG",
-                             width));
+  blocks.push_back(TextBlock(
+      fonts.heading, steps.ok ? "Every check of this part: OK" : "A check fails: NG", width));
   pages.AddFlow(std::string(steps.part == 2 ? "Parapet" : "Main wall") + ": design calculation",
                 blocks);
 }

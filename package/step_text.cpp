@@ -36,8 +36,8 @@ std::string StepValueText(const StepValue& value, const UnitSystem& units) {
   const double shown = value.value * factor;
   // A pattern meant for lengths gives areas and inertias too few digits in
   // the metric systems; those are written with four significant digits.
-  const std::string number = power == 1 ? Trimmed(FormatNumber(shown, units.Pattern(value.quantity)))
-                                        : Significant(shown);
+  const std::string number =
+      power == 1 ? Trimmed(FormatNumber(shown, units.Pattern(value.quantity))) : Significant(shown);
   return number + " " + Trimmed(units.Label(value.quantity)) + PowerMark(power);
 }
 
@@ -73,8 +73,7 @@ std::string CheckText(const CalculationStep& step, const UnitSystem& units) {
   if (!step.limit.symbol.empty()) limit = step.limit.symbol + " = " + limit;
   char ratio[32];
   std::snprintf(ratio, sizeof ratio, "%.3f", step.ratio);
-  return "Limit: " + limit + "   Ratio: " + ratio + "   " +
-         (step.ok ? "OK" : "NG");
+  return "Limit: " + limit + "   Ratio: " + ratio + "   " + (step.ok ? "OK" : "NG");
 }
 
 }  // namespace calvix

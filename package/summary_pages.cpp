@@ -1,9 +1,8 @@
-#include "package/package_sections.h"
-
 #include <QFontMetricsF>
 
 #include "analysis/wall_part.h"
 #include "model/number_format.h"
+#include "package/package_sections.h"
 
 namespace calvix {
 namespace {
@@ -29,7 +28,9 @@ std::string WallText(const Problem& problem) {
   return text;
 }
 
-std::string PartName(int part) { return part == kParapet ? "Parapet" : "Main wall"; }
+std::string PartName(int part) {
+  return part == kParapet ? "Parapet" : "Main wall";
+}
 
 std::string ValueText(const SummaryValue& value) {
   const std::string number =
@@ -70,12 +71,11 @@ std::vector<Block> CheckRows(const PackageFonts& fonts, const PackageSummary& su
   for (std::size_t i = 0; i < summary.checks.size(); ++i) {
     const SummaryCheck& c = summary.checks[i];
     const bool measured = !c.capacityKey.empty();
-    rows.push_back(RowBlock(
-        fonts, style,
-        {PartName(c.part), c.name, measured ? JsonDigits(c.demand) : "",
-         measured ? JsonDigits(c.capacity) : "", c.unit,
-         measured ? RatioText(c.ratio) : "", c.ok ? "OK" : "NG"},
-        static_cast<int>(i) == summary.governing));
+    rows.push_back(RowBlock(fonts, style,
+                            {PartName(c.part), c.name, measured ? JsonDigits(c.demand) : "",
+                             measured ? JsonDigits(c.capacity) : "", c.unit,
+                             measured ? RatioText(c.ratio) : "", c.ok ? "OK" : "NG"},
+                            static_cast<int>(i) == summary.governing));
   }
   return rows;
 }
@@ -103,7 +103,8 @@ std::vector<Block> ValueRows(const PackageFonts& fonts, const PackageSummary& su
 
 std::string DisplayText(const UnitSystem& units, double working, int quantity) {
   const double value = working * static_cast<double>(units.Factor(quantity));
-  return Trimmed(FormatNumber(value, units.Pattern(quantity))) + " " + Trimmed(units.Label(quantity));
+  return Trimmed(FormatNumber(value, units.Pattern(quantity))) + " " +
+         Trimmed(units.Label(quantity));
 }
 
 void AddSummarySection(PageList& pages, const PackageInput& input, const PackageSummary& summary) {

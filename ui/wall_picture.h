@@ -7,8 +7,8 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "model/session.h"
 #include "drawing/wall_elevation.h"
+#include "model/session.h"
 #include "reports/wall_drawing.h"
 
 namespace calvix::ui {

@@ -25,8 +25,8 @@ const fs::path kExamples = fs::path(CALVIX_SOURCE_DIR) / "examples";
 CommandRun Solve(const fs::path& example, const fs::path& pdf, const fs::path& jsonOut) {
   const bool unreinforced = example.stem().string().find("-unreinforced") != std::string::npos;
   return RunCommand(std::string(CALVIX_CLI) + " solve " + Quoted(example) +
-                    (unreinforced ? " --unreinforced" : "") + " --pdf " + Quoted(pdf) +
-                    " --json " + Quoted(jsonOut));
+                    (unreinforced ? " --unreinforced" : "") + " --pdf " + Quoted(pdf) + " --json " +
+                    Quoted(jsonOut));
 }
 
 json ReadJson(const fs::path& file) {

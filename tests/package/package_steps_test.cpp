@@ -24,9 +24,13 @@ UnitSystem Units(int system) {
   const Row rows[] = {
       {kLengthShort, {1, 25.4f, 25.4f}, {"in", "mm", "mm"}, {"##0.00", "###0.0", "###0.0"}},
       {kForce, {1, 4.44822162f, 0.45359237f}, {"lbs", "N", "Kg"}, {"#####0", "#####0", "#####0"}},
-      {kMoment, {1, 1.35581795f, 0.138254954f}, {"ft-lb", "N-m", "Kg-m"}, {"####0.0", "####0.0",
-                                                                          "####0.0"}},
-      {kMasonryStress, {1, 0.00689475729f, 0.0703069580f}, {"psi", "MPa", "Kg/cm\u00B2"},
+      {kMoment,
+       {1, 1.35581795f, 0.138254954f},
+       {"ft-lb", "N-m", "Kg-m"},
+       {"####0.0", "####0.0", "####0.0"}},
+      {kMasonryStress,
+       {1, 0.00689475729f, 0.0703069580f},
+       {"psi", "MPa", "Kg/cm\u00B2"},
        {"###0.00", "##0.000", "###0.00"}},
   };
   for (const Row& row : rows) {
@@ -107,13 +111,17 @@ TEST(PackageStepsTest, TheStepPagesShowEveryStepAndRunOverPages) {
   EXPECT_NE(text.find("ACI 530-99 2.3.3.2.2"), std::string::npos);
   EXPECT_NE(text.find("= 12 x 2033.7 N-m / 1.906e+06 mm\u00B3"), std::string::npos);
   EXPECT_NE(text.find("Limit: Fb = 2.298 MPa Ratio: 0.464 OK"), std::string::npos) << text;
-  EXPECT_NE(text.find("Page " + std::to_string(pages.Count()) + " of " +
-                      std::to_string(pages.Count())),
-            std::string::npos);
+  EXPECT_NE(
+      text.find("Page " + std::to_string(pages.Count()) + " of " + std::to_string(pages.Count())),
+      std::string::npos);
 }
 
 TEST(PackageStepsTest, ControlCharactersCannotMoveThePen) {
-  EXPECT_EQ(SafeText("a\tb\nc\rd\x01" "e\xC2\x85" "f").toStdString(), "a?b?c?d?e?f");
+  EXPECT_EQ(SafeText("a\tb\nc\rd\x01"
+                     "e\xC2\x85"
+                     "f")
+                .toStdString(),
+            "a?b?c?d?e?f");
   EXPECT_EQ(SafeText("Caf\xC3\xA9 \xFF").toStdString(), "Caf\xC3\xA9 ?");
 }
 

@@ -29,7 +29,9 @@ inline CommandRun RunCommand(const std::string& command) {
   return run;
 }
 
-inline std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+inline std::string Quoted(const std::filesystem::path& path) {
+  return "'" + path.string() + "'";
+}
 
 inline std::string PdfText(const std::filesystem::path& pdf) {
   return RunCommand("pdftotext -layout " + Quoted(pdf) + " -").out;
