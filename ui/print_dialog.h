@@ -73,10 +73,10 @@ struct PrintDialogState {
 // Everything the report needs besides the session.
 struct PrintJob {
   const DesignResults* design = nullptr;
-  const AnalysisResults* analysis = nullptr;  // for the calculation package
   DesignRun run = DesignRun::None;
-  ReportHooks hooks;        // the method reports of the design
-  PagePicture wallPicture;  // draws the wall picture on a printed page
+  ReportHooks hooks;                          // the method reports of the design
+  PagePicture wallPicture;                    // draws the wall picture on a printed page
+  const AnalysisResults* analysis = nullptr;  // for the calculation package
 };
 
 class PrintDialog : public QDialog {

@@ -2,10 +2,15 @@
 // system, the substituted formula, the check line, and the pages they make.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "analysis/solve.h"
+#include "files/project_file.h"
 #include "package/calculation_package.h"
 #include "package/package_sections.h"
 #include "package/pdf_reading.h"
 #include "package/step_text.h"
+#include "support/started_session.h"
 #include "support/temp_folder.h"
 
 namespace calvix {
@@ -123,6 +128,44 @@ TEST(PackageStepsTest, ControlCharactersCannotMoveThePen) {
                 .toStdString(),
             "a?b?c?d?e?f");
   EXPECT_EQ(SafeText("Caf\xC3\xA9 \xFF").toStdString(), "Caf\xC3\xA9 ?");
+}
+
+}  // namespace
+}  // namespace calvix
+
+namespace calvix {
+namespace {
+
+// The strength design of a shipped wall with the P-delta passes of its steps:
+// each pass in display units, the converged one marked.
+TEST(PackageStepsTest, AStrengthPackageShowsTheRowsOfThePDeltaIteration) {
+  testing::StartedSession started;
+  started.platform.files.push_back(std::string(CALVIX_SOURCE_DIR) +
+                                   "/examples/ibc-strength-wall.cxl");
+  ASSERT_TRUE(OpenFile(started.session));
+  AnalysisResults analysis;
+  DesignResults design;
+  const SolveOutcome outcome =
+      SolveWall(started.session, true, analysis, DesignRoutinesFor(design));
+  ASSERT_TRUE(outcome.designed);
+  PackageInput input;
+  input.problem = &started.problem();
+  input.analysis = &analysis;
+  input.design = &design;
+  input.run = outcome.design;
+  input.designed = true;
+  CalculationSteps steps;
+  steps.pdelta = {{1, 0.4125, 7250.5, 0, false},
+                  {2, 0.5512, 7580.26, 329.76, false},
+                  {3, 0.5546, 7611.6, 31.36, true}};
+  input.steps = {steps};
+  testing::TempFolder folder;
+  const QByteArray bytes = PackagePdf(input);
+  std::ofstream(folder / "s.pdf", std::ios::binary).write(bytes.constData(), bytes.size());
+  const std::string text = testing::Collapsed(testing::PdfText(folder / "s.pdf"));
+  EXPECT_NE(text.find("Main wall: P-delta iteration (IBC 2000 2108.9.2.4)"), std::string::npos);
+  EXPECT_NE(text.find("2 0.551 in 7580.3 ft-lb 329.8 ft-lb no"), std::string::npos) << text;
+  EXPECT_NE(text.find("3 0.555 in 7611.6 ft-lb 31.4 ft-lb yes"), std::string::npos);
 }
 
 }  // namespace
