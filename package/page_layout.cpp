@@ -51,8 +51,8 @@ QString Elided(const QFont& font, const QString& text, double width) {
 }
 
 double WrappedHeight(const QFont& font, const QString& text, double width) {
-  const QRectF bound = QFontMetricsF(font).boundingRect(
-      QRectF(0, 0, std::max(width, 1.0), 1e6), Qt::TextWordWrap | Qt::TextWrapAnywhere, text);
+  const QRectF bound = QFontMetricsF(font).boundingRect(QRectF(0, 0, std::max(width, 1.0), 1e6),
+                                                        Qt::TextWordWrap, text);
   return bound.height();
 }
 
@@ -162,9 +162,7 @@ Block TextBlock(const QFont& font, const std::string& text, double width) {
   return {height, [font, shown](QPainter& painter, const QRectF& rect) {
             painter.setFont(font);
             painter.setPen(Qt::black);
-            painter.drawText(rect,
-                             Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextWrapAnywhere,
-                             shown);
+            painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
           }};
 }
 

@@ -34,7 +34,7 @@ QString SafeText(const std::string& text);
 // Elided to `width` with "..." at the end when it does not fit.
 QString Elided(const QFont& font, const QString& text, double width);
 
-// Height of `text` wrapped (at words, else anywhere) into `width`.
+// Height of `text` wrapped (at words; a word wider than the line is clipped) into `width`.
 double WrappedHeight(const QFont& font, const QString& text, double width);
 
 // A block of a flow: its height and how it paints itself into a rectangle of

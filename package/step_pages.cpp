@@ -61,10 +61,8 @@ Block StepBlock(const PackageFonts& fonts, const StepLines& lines, double width,
             painter.setFont(fonts.text);
             double y = rect.top() + lineHeight + 2;
             for (std::size_t i = 0; i < lines.body.size(); ++i) {
-              painter.drawText(
-                  QRectF(rect.left() + indent, y, rect.width() - indent, heights[i]),
-                  Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextWrapAnywhere,
-                  lines.body[i]);
+              painter.drawText(QRectF(rect.left() + indent, y, rect.width() - indent, heights[i]),
+                               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, lines.body[i]);
               y += heights[i];
             }
             if (lines.check.isEmpty()) return;
