@@ -1,6 +1,7 @@
 #include "cli/pdf_output.h"
 
 #include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
@@ -14,9 +15,18 @@
 namespace calvix {
 namespace {
 
+// Qt's own notes (a missing runtime folder, an offscreen platform without
+// window functions) say nothing about the package; only its errors are shown.
+void QtErrorsOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtCriticalMsg || type == QtFatalMsg) {
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+  }
+}
+
 // Qt's GUI layer; without a display it draws on the offscreen platform.
 void StartGuiLayer(std::optional<QGuiApplication>& app) {
   if (QGuiApplication::instance() != nullptr) return;
+  qInstallMessageHandler(QtErrorsOnly);
   const bool display =
       std::getenv("DISPLAY") != nullptr || std::getenv("WAYLAND_DISPLAY") != nullptr;
   if (!display && std::getenv("QT_QPA_PLATFORM") == nullptr) {
