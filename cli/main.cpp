@@ -10,6 +10,7 @@
 #include "analysis/solve.h"
 #include "cli/console_platform.h"
 #include "cli/json_document.h"
+#include "cli/pdf_output.h"
 #include "cli/sweep_output.h"
 #include "files/program_start.h"
 #include "files/project_file.h"
@@ -45,6 +46,7 @@ struct Options {
   std::string saveBest;
   std::string costs;
   unsigned threads = 0;
+  std::string pdfOut;
 };
 
 fs::path ProgramFolderOf(const char* argv0, const std::string& dataDir) {
@@ -162,6 +164,14 @@ int RunSolve(const Options& options, const fs::path& folder) {
                        ? ReportWrite::Written
                        : ReportWrite::Failed;
   }
+  // The calculation package, also of a problem that did not design (its
+  // input and the messages of the solve), unless the input could not even be
+  // converted.
+  bool pdfFailed = false;
+  if (converted && !options.pdfOut.empty()) {
+    pdfFailed =
+        !calvix::WriteCommandLinePdf(session, console, analysis, design, outcome, options.pdfOut);
+  }
   auto document = calvix::ProblemDocument(session, console.messages(), converted);
   document["validation_ok"] = outcome.validationOk;
   document["error_code"] = outcome.errorCode;
@@ -175,7 +185,7 @@ int RunSolve(const Options& options, const fs::path& folder) {
   }
   int status = outcome.designed ? kExitSuccess : kExitNotDone;
   if (reportStatus == ReportWrite::Written) document["report"] = options.reportOut;
-  if (reportStatus == ReportWrite::Failed) status = kExitUsage;
+  if (reportStatus == ReportWrite::Failed || pdfFailed) status = kExitUsage;
   if (!WriteJson(document, options.jsonOut)) status = kExitUsage;
   return status;
 }
@@ -292,6 +302,7 @@ int main(int argc, char** argv) {
   solveCommand->add_option("file", options.file, "Project file (.cxl)")->required();
   solveCommand->add_flag("--unreinforced", options.unreinforced, "Design an unreinforced wall");
   solveCommand->add_option("--report", options.reportOut, "Write the text report to this file");
+  solveCommand->add_option("--pdf", options.pdfOut, "Write the calculation package (PDF) here");
 
   sweepCommand->add_option("file", options.file, "Project file (.cxl)")->required();
   sweepCommand->add_option("--free", options.free,

@@ -17,6 +17,7 @@
 
 #include "analysis/load_analysis.h"
 #include "design/interaction_diagram.h"
+#include "drawing/pm_diagram.h"
 #include "model/session.h"
 
 class QComboBox;
@@ -24,16 +25,6 @@ class QLabel;
 class QPrinter;
 
 namespace calvix {
-
-// The legend texts of the curves in the order of their columns.
-std::vector<std::string> PMLegendTexts(int curveCount);
-
-// Draws the diagram (title, axes with tick labels in display units, grid,
-// curves, design point) into `area`, and the legend into `legendArea` when it
-// is not empty.
-void DrawPMDiagram(QPainter& painter, const QRectF& area, const PMPlotData& data,
-                   const UnitSystem& units);
-void DrawPMLegend(QPainter& painter, const QRectF& area, const PMPlotData& data);
 
 // The result labels beside the diagram: caption and value, in order.
 std::vector<std::pair<std::string, std::string>> PMResultLabels(const Problem& problem,

@@ -81,6 +81,9 @@ class MainWindow : public QMainWindow {
   // Opens `path` after the save question (recent files, the command line).
   bool OpenPath(const std::filesystem::path& path);
   void FilePrint();
+  // File > Export Calculation PDF...: the calculation package of the designed
+  // problem with the first reinforcement (or grouting case) of each part.
+  void FileExportPackage();
   void EditUndo();
   void EditRedo();
   void EditUndoHistory();

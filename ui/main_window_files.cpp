@@ -17,6 +17,7 @@
 #include "files/recent_files.h"
 #include "files/settings.h"
 #include "ui/main_window.h"
+#include "ui/package_export.h"
 #include "ui/small_dialogs.h"
 
 namespace calvix::ui {
@@ -53,6 +54,8 @@ void MainWindow::BuildFileMenu() {
   file->addSeparator();
   connect(AddCommand(file, "&Print...", "mnuFileItem4", QKeySequence::Print), &QAction::triggered,
           this, [this] { FilePrint(); });
+  connect(AddCommand(file, "Export Calculation P&DF...", "mnuFileExportPdf", QKeySequence()),
+          &QAction::triggered, this, [this] { FileExportPackage(); });
   file->addSeparator();
   recentMenu_ = file->addMenu(QStringLiteral("&Recent Files"));
   recentMenu_->setObjectName(QStringLiteral("mnuFileRecent"));
@@ -61,6 +64,14 @@ void MainWindow::BuildFileMenu() {
   file->addSeparator();
   connect(AddCommand(file, "E&xit", "mnuFileItem6", QKeySequence::Quit), &QAction::triggered, this,
           [this] { close(); });
+}
+
+void MainWindow::FileExportPackage() {
+  Guard("Menu File Item", [this] {
+    if (ExportCalculationPdf(session_, analysis(), design(), FirstChoices(session_, design()))) {
+      ShowStatus(QStringLiteral("Calculation PDF written"));
+    }
+  });
 }
 
 void MainWindow::BuildEditMenu() {

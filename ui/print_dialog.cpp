@@ -19,6 +19,7 @@
 #include "files/settings.h"
 #include "model/number_format.h"
 #include "reports/results_file.h"
+#include "ui/package_export.h"
 #include "ui/small_dialogs.h"
 
 namespace calvix {
@@ -146,6 +147,11 @@ PrintDialog::PrintDialog(QWidget* parent, Session& session, PrintDialogState& st
     buttons->addWidget(cmdPrint[i]);
   }
   cmdPrint[0]->setDefault(true);
+  auto* cmdPdf = new QPushButton("Calculation P&DF...", this);
+  cmdPdf->setObjectName("cmdPrintPdf");
+  cmdPdf->setToolTip("The calculation package of the chosen reinforcement as a PDF file");
+  cmdPdf->setEnabled(job_.analysis != nullptr && job_.design != nullptr);
+  buttons->addWidget(cmdPdf);
   buttons->addStretch(1);
 
   auto* grid = new QGridLayout(this);
@@ -158,6 +164,9 @@ PrintDialog::PrintDialog(QWidget* parent, Session& session, PrintDialogState& st
     if (PrintClicked()) accept();
   });
   connect(cmdPrint[1], &QPushButton::clicked, this, &QDialog::reject);
+  connect(cmdPdf, &QPushButton::clicked, this, [this] {
+    if (ExportPdfClicked()) accept();
+  });
   connect(cmdPrint[2], &QPushButton::clicked, this, [this] { SetupClicked(); });
   connect(cmdPrint[3], &QPushButton::clicked, this, [this] { FontsClicked(); });
   UpdatePartControls();
@@ -194,6 +203,14 @@ ReportRequest PrintDialog::Request() const {
   }
   request.reinforced = session_.problem.ReinforcedWall;
   return request;
+}
+
+bool PrintDialog::ExportPdfClicked() {
+  if (job_.analysis == nullptr || job_.design == nullptr) return false;
+  SaveChecks();
+  const ReportRequest request = Request();
+  return ExportCalculationPdf(session_, *job_.analysis, *job_.design,
+                              {request.mainChoice, request.parapetChoice});
 }
 
 bool PrintDialog::PrintClicked() {

@@ -74,8 +74,9 @@ struct PrintDialogState {
 struct PrintJob {
   const DesignResults* design = nullptr;
   DesignRun run = DesignRun::None;
-  ReportHooks hooks;        // the method reports of the design
-  PagePicture wallPicture;  // draws the wall picture on a printed page
+  ReportHooks hooks;                          // the method reports of the design
+  PagePicture wallPicture;                    // draws the wall picture on a printed page
+  const AnalysisResults* analysis = nullptr;  // for the calculation package
 };
 
 class PrintDialog : public QDialog {
@@ -97,6 +98,9 @@ class PrintDialog : public QDialog {
   bool PrintOnPrinter(QPrinter& printer);
   // The file path: asks for the file through the platform.
   bool PrintToFile();
+  // The calculation package of the chosen reinforcement as a PDF file (asked
+  // for through the platform); returns whether it was written.
+  bool ExportPdfClicked();
 
  protected:
   void done(int result) override;

@@ -26,6 +26,7 @@
 #include "ui/interaction_plot.h"
 #include "ui/main_window.h"
 #include "ui/manual.h"
+#include "ui/package_export.h"
 #include "ui/print_dialog.h"
 #include "ui/wall_picture.h"
 
@@ -561,16 +562,6 @@ ResultsWindow* ShowResultsWindow(QWidget* parent, Session& session, const Analys
   return window;
 }
 
-namespace {
-
-// The design the result tables belong to, for a problem marked designed.
-DesignRun RunOfProblem(const Problem& problem) {
-  if (problem.entry.DesignMethod == "IBC-S") return DesignRun::Strength;
-  return problem.ReinforcedWall ? DesignRun::Reinforced : DesignRun::Unreinforced;
-}
-
-}  // namespace
-
 void ConnectReportWindows(ui::MainWindow& window) {
   struct Shared {
     PrintDialogState print;
@@ -582,7 +573,8 @@ void ConnectReportWindows(ui::MainWindow& window) {
     Session& session = main.session();
     PrintJob job;
     job.design = &main.design();
-    job.run = RunOfProblem(session.problem);
+    job.analysis = &main.analysis();
+    job.run = DesignRunOf(session.problem);
     job.hooks = MethodReportHooks(session.problem, main.analysis(), main.design());
     job.wallPicture = [&session](QPainter& painter, const QRectF& area) {
       ui::PlotWall(painter, session, area, true);

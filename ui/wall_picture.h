@@ -7,15 +7,13 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "drawing/wall_elevation.h"
 #include "model/session.h"
 #include "reports/wall_drawing.h"
 
 namespace calvix::ui {
 
-// Draws a wall drawing in `target` (device coordinates), scaled to fit and
-// never enlarged beyond `maxScale` device pixels per twip.
-void RenderWallDrawing(QPainter& painter, const WallDrawing& drawing, const QRectF& target,
-                       double maxScale);
+using calvix::RenderWallDrawing;
 
 // Whether a seismic combination takes part in the design of the main wall
 // with the current input: the combination filter run on a copy of the
