@@ -14,7 +14,10 @@
 
 #include "analysis/load_combinations.h"
 #include "analysis/solve.h"
+#include "analysis/wall_part.h"
 #include "design/design_results.h"
+#include "design/interaction_diagram.h"
+#include "design/section_properties.h"
 #include "design/strength_detail.h"
 #include "files/project_file.h"
 #include "support/started_session.h"
@@ -449,6 +452,32 @@ TEST(DesignCalculationExamplesTest, ABarWithoutSpacingHasNoCalculation) {
   const CalculationSteps c = ReinforcedCalculation(p, a, r, 99, 1);
   EXPECT_TRUE(c.groups.empty());
   EXPECT_FALSE(c.ok);
+}
+
+// The interaction diagram window draws the design's own check: at the
+// governing combination, the larger of its two moment ratios for the
+// reference bar (the third row, which picks the governing combination) is
+// |Ms| / Mallow of the design, and off-centre steel (d' != d) adds the
+// negative-moment curve.
+TEST(InteractionDiagramData, TheDesignPointIsTheDesignsCheck) {
+  int checked = 0;
+  for (const std::string& file : ExampleFiles()) {
+    SolvedExample ex(file, true);
+    if (ex.outcome.design != DesignRun::Reinforced || !ex.outcome.designed) continue;
+    for (int part : Parts(ex.problem())) {
+      SCOPED_TRACE(file + " part " + std::to_string(part));
+      const std::size_t p = PartIndex(part);
+      const ReinforcedResults& r = ex.design.reinforced;
+      if (!r.BarOffered(p, 2)) continue;
+      const PMPlotData data = ComputePMPlot(ex.problem(), ex.analysis, r, part, r.GovCombo[p], 2);
+      EXPECT_NEAR(std::max(data.ratioPositive, data.ratioNegative),
+                  std::fabs(r.GovMoment[p]) / r.BarAllowMoment[p][2], 1e-5);
+      const WallDepthsResult depths = WallDepths(ex.problem(), part);
+      EXPECT_EQ(data.curveCount, std::fabs(depths.d - depths.dPrime) < kSameDepthTolerance ? 2 : 3);
+      ++checked;
+    }
+  }
+  EXPECT_GE(checked, 5);
 }
 
 }  // namespace

@@ -125,5 +125,16 @@ TEST(DesignCriteriaTest, OkWritesTheCriteriaWithoutQuotesAndTheDialogShowsThem) 
   EXPECT_FALSE(s.problem().ShowDesignCriteria);
 }
 
+// The dialog shows the three design methods as stored and no method for any
+// other text (a damaged or hand-edited project file).
+TEST(DesignCriteriaTest, TheDialogKnowsExactlyTheThreeMethods) {
+  StartedSession s;
+  for (const auto& [stored, shown] : std::vector<std::pair<std::string, std::string>>{
+           {"ACI", "ACI"}, {"IBC-W", "IBC-W"}, {"IBC-S", "IBC-S"}, {"IBC", ""}, {"", ""}}) {
+    s.entry().DesignMethod = stored;
+    EXPECT_EQ(DesignCriteriaDialogModel(s.problem()).DesignMethod(), shown) << stored;
+  }
+}
+
 }  // namespace
 }  // namespace calvix

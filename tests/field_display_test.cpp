@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/entry_fields.h"
 #include "model/number_format.h"
 #include "support/file_fixtures.h"
@@ -76,6 +78,14 @@ TEST(FieldDisplayTest, OutOfRangeValuesAreRefusedAndPutBack) {
   EXPECT_FALSE(CheckFieldRange(started.session, kFloorEccentricityField, -99.5, 0.0));
   EXPECT_EQ(started.platform.messages.back().text,
             "Sorry, -99.50 is out of range.\r Acceptable values are between -99.00 and 99.00");
+  // Both sides of the wall weight's 9999 psf and of the additional load's
+  // eccentricity limit of 99 in.
+  for (const auto& [field, inside, outside] : {std::tuple{kWallWeightField, 9999.0, 10000.0},
+                                               std::tuple{kAddEccentricityField, 99.0, 99.01},
+                                               std::tuple{kAddEccentricityField, -99.0, -99.01}}) {
+    EXPECT_TRUE(CheckFieldRange(started.session, field, inside, 0.0)) << field;
+    EXPECT_FALSE(CheckFieldRange(started.session, field, outside, 0.0)) << field;
+  }
   // Metric limits are quoted in display units: 99 ft x 0.3048 = 30.1752 m.
   StartedSession si(2);
   CheckFieldRange(si.session, kWallHeightField, 31.0, 3.658);

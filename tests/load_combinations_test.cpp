@@ -155,6 +155,9 @@ TEST(LoadCombinationDialog, LoadShowsTheProblem) {
   EXPECT_TRUE(dialog.FactorsReadOnly());
   EXPECT_FALSE(dialog.EditFactor(0, 5.0));  // read-only boxes refuse edits
   EXPECT_EQ(dialog.FactorText(10), " 0.90");
+  // Only boxes 0-11 exist.
+  EXPECT_EQ(dialog.Factor(-1), 0.0);
+  EXPECT_EQ(dialog.Factor(kLoadFactorCount), 0.0);
   for (int k = 1; k <= 5; ++k) EXPECT_EQ(dialog.Selected(k), k % 2 == 1) << k;
   EXPECT_TRUE(dialog.StressIncreaseTicked());
   EXPECT_TRUE(dialog.StressIncreaseEnabled());

@@ -122,6 +122,21 @@ TEST(MethodReportTest, TheStationCheckOfAnUnreinforcedWall) {
   EXPECT_EQ(top.verdict, "O.K.");
   // Combination 2 carries the 4/3 increase.
   EXPECT_FLOAT_EQ(detail.Fb[1], 500.0f * example.entry().StressIncreaseFactor);
+  EXPECT_EQ(BuildUnreinforcedDetail(example.problem(), detail, 1).stations.rows.size(),
+            static_cast<std::size_t>(kStationCount));
+  // The summary beside it: the allowable tension of the governing
+  // combination (1, no increase) for hollow and solid masonry as entered,
+  // 25 and 68 psi, and one grid row per grouting case.
+  const UnreinforcedSummary summary = BuildUnreinforcedSummary(
+      example.problem(), example.analysis, example.design.unreinforced, kMainWall);
+  std::vector<std::string> tension;
+  for (const ResultRow& row : summary.rows) {
+    if (row.label.find("Ft") != std::string::npos) tension.push_back(row.label + "|" + row.value);
+  }
+  EXPECT_EQ(tension, (std::vector<std::string>{"No Grout Ft = 1.0 * Ft|25.00",
+                                               "Solid Ft        = 1.0 * Ft|68.00"}));
+  EXPECT_EQ(summary.cases.rows.size(),
+            static_cast<std::size_t>(example.design.unreinforced.GroutCaseCount));
   EXPECT_EQ(BuildUnreinforcedDetail(example.problem(), detail, 1).stations.rows[0],
             (std::vector<std::string>{"  0", "10.00", "-333.33", "2000", "-33", "-3.14", "0.034",
                                       "O.K."}));

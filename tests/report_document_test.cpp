@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "files/settings.h"
 #include "reports/report_destinations.h"
 #include "support/recording_platform.h"
@@ -194,6 +197,20 @@ TEST(ReportDocumentTest, PrinterFontFallsBackToTheFirstCourierInSizeTwelve) {
   PrinterDoc p;  // no settings file: no font name
   EXPECT_EQ(ReportPrinterFont(p.settings, p.printer).name, "Courier New");
   EXPECT_EQ(ReportPrinterFont(p.settings, p.printer).size, 12.0f);
+}
+
+// A character outside the basic plane (four UTF-8 bytes, lead 0xF0) takes one
+// column like any other, so the fill mark spreads as many spaces after it as
+// after "é" (two bytes) or "a".
+TEST(ReportDocumentTest, AFourByteCharacterTakesOneColumn) {
+  const auto spaces = [](const std::string& character) {
+    Doc d;
+    const std::string out = d.Print(character + kFill + "x" + kEnd);
+    return std::count(out.begin(), out.end(), ' ');
+  };
+  EXPECT_GT(spaces("a"), 0);
+  EXPECT_EQ(spaces("\xF0\x9F\x98\x80"), spaces("a"));
+  EXPECT_EQ(spaces("\xC3\xA9"), spaces("a"));
 }
 
 }  // namespace

@@ -462,6 +462,15 @@ TEST(StrengthFailureCodesTest, NoApplicableCombinationIsCode10) {
   EXPECT_NE(0.0f, d.results.BarSpacing[0][Bar("#5")]);
 }
 
+// Stack bond in seismic design category D allows bars at most 24 in apart;
+// on a 16 in spacing module that is exactly one module, and the design
+// searches from s = 16 in rather than giving up (code 10).
+TEST(StrengthDesignTest, OneModuleWithinTheLargestSpacingIsASpacing) {
+  const Designed d = Design({.H = 12, .category = "Category D", .running = false, .module = 16});
+  EXPECT_EQ(0, d.code);
+  EXPECT_EQ(16.0f, d.results.BarSpacing[0][Bar("#4")]);
+}
+
 TEST(StrengthDesignTest, ParapetWithoutMomentUsesThePositiveDepthAndTheMinimumSteel) {
   // A 12 in parapet (t = 11.625 in) with its bar near the back face,
   // d = 10.5 in, d' = 11.625 − 10.5 = 1.125 in, and no lateral load: only

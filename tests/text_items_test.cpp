@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -168,6 +170,15 @@ TEST(Cp1252Encoding, CharactersAsTheTableSays) {
     EXPECT_EQ(Utf8Length(c[1]), std::stoul(c[3]));
     EXPECT_EQ(c[0] == "both" ? Cp1252ToUtf8(c[2]) : c[1], c[1]);
   }
+}
+
+// A whole number held as a Number item reads as a long down to the smallest
+// long (-2^63, exact as a double) and not at +2^63, one above the largest.
+TEST(TextItemLine, WholeNumbersReadAsLongsWithinTheirRange) {
+  EXPECT_EQ(TextItem::FromNumberText("-9223372036854775808").AsInteger(),
+            std::numeric_limits<long>::min());
+  EXPECT_EQ(TextItem::FromNumberText("9223372036854775808").AsInteger(), std::nullopt);
+  EXPECT_EQ(TextItem::FromNumberText("2.5").AsInteger(), std::nullopt);
 }
 
 }  // namespace

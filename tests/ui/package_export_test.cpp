@@ -8,14 +8,13 @@
 #include <QPushButton>
 #include <fstream>
 
-#include "tests/package/pdf_reading.h"
-#include "tests/ui/print_test_support.h"
+#include "tests/ui/window_fixture.h"
 #include "ui/print_dialog.h"
 
 namespace calvix {
 namespace {
 
-using testing::SolvedExample;
+using ui::testing::SolvedExample;
 
 std::string Head(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -66,7 +65,7 @@ TEST(PackageExportTest, ThePrintDialogWritesThePackageOfTheChosenBar) {
   const std::string chosen =
       BarSpacingText(example.problem(), row,
                      example.design.reinforced.BarSpacing[0][static_cast<std::size_t>(row)]);
-  EXPECT_NE(testing::PdfText(file).find("Main wall: " + chosen), std::string::npos) << chosen;
+  EXPECT_NE(ui::testing::PdfText(file).find("Main wall: " + chosen), std::string::npos) << chosen;
 }
 
 }  // namespace
