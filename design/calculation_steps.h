@@ -55,7 +55,7 @@ struct CalculationGroup {
   std::vector<CalculationStep> steps;
 };
 
-// One pass of the P-delta iteration of strength design (IBC 2000 2108.9.2.4).
+// One pass of the P-delta iteration of strength design (IBC 2000 2108.9.4).
 struct PDeltaPass {
   int pass = 0;
   double deflection = 0;  // in

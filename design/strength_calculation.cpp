@@ -20,6 +20,11 @@ constexpr std::size_t U(int i) {
 }
 
 const char* const kWallRule = "IBC 2000 2108.9";
+// Moments and deflections of a wall loaded out of plane, with the axial load
+// acting through the deflection.
+const char* const kOutOfPlaneRule = "IBC 2000 2108.9.4";
+// Nominal shear strength of the wall section.
+const char* const kShearRule = "IBC 2000 2108.9.3.5.2";
 
 struct Context {
   const Problem& problem;
@@ -176,16 +181,16 @@ CalculationGroup PDeltaGroup(const Context& c, const PDeltaResult& pd,
   const StepValue acting = Value("delta", passes.back().acting, kDeflection);
   if (cantilever) {
     const float weight = PartWeight(c.problem, PartHeight(c.problem, c.part));
-    g.steps.push_back(MakeStep("Factored moment with P-delta", "IBC 2000 2108.9.4.6",
+    g.steps.push_back(MakeStep("Factored moment with P-delta", kOutOfPlaneRule,
                                "Mu = Mu,1 + Pu delta / 12 + W delta,m / 12 (last pass)", "",
                                {Mu1, Pu, acting, Value("W", weight, kForce)}, Mu));
   } else {
-    g.steps.push_back(MakeStep("Factored moment with P-delta", "IBC 2000 2108.9.4.6",
+    g.steps.push_back(MakeStep("Factored moment with P-delta", kOutOfPlaneRule,
                                "Mu = Mu,1 + Pu delta / 12 (last pass)", "{0} + {1} x {2} / 12",
                                {Mu1, Pu, acting}, Mu));
   }
   g.steps.push_back(MakeStep(
-      "Factored deflection", "IBC 2000 2108.9.4.6",
+      "Factored deflection", kOutOfPlaneRule,
       "delta = delta,cr + (delta,lin - delta,cr) Ig/Icr beyond Mcr, passes until the change < 1 %",
       "",
       {Value("passes", pd.Iterations),
@@ -226,13 +231,13 @@ CalculationGroup ShearGroup(const Context& c) {
   const StrengthResults& r = c.results;
   const float phiVn = BarValue(c, r.BarPhiVn);
   CalculationGroup g{"Shear", {}};
-  g.steps.push_back(MakeStep("Design shear strength", kWallRule,
+  g.steps.push_back(MakeStep("Design shear strength", kShearRule,
                              "phi Vn = 0.6 x 4.0 sqrt(f'm) Ae (f'm in psi, Vn in lb)",
                              "0.6 x 4.0 x sqrt({0}) x {1}",
                              {Value("f'm", c.problem.working.FmPrime, kMasonryStress),
                               Length("Ae", BarValue(c, r.BarEffectiveArea), 2)},
                              Value("phi Vn", phiVn, kForce)));
-  CalculationStep step = MakeStep("Shear", kWallRule, "|Vu| < phi Vn", "", {},
+  CalculationStep step = MakeStep("Shear", kShearRule, "|Vu| < phi Vn", "", {},
                                   Value("Vu", std::fabs(r.GovShear[c.p]), kForce));
   g.steps.push_back(AsCheck(std::move(step), Value("phi Vn", phiVn, kForce),
                             ShearAdequate(phiVn, r.GovShear[c.p])));

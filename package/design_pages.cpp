@@ -149,7 +149,7 @@ void AddPDeltaTable(PageList& pages, const CalculationSteps& steps, const UnitSy
                   pass.converged ? "yes" : "no"},
                  pass.converged));
   }
-  pages.AddFlow(PartName(steps.part) + ": P-delta iteration (IBC 2000 2108.9.2.4)", rows);
+  pages.AddFlow(PartName(steps.part) + ": P-delta iteration (IBC 2000 2108.9.4)", rows);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "model/design_basis.h"
+#include "model/problem.h"
 #include "reports/report_format.h"
 
 namespace calvix {
@@ -42,9 +43,9 @@ struct SummaryBuilder {
     summary.values.push_back({part, key, static_cast<float>(value), "", true});
   }
   void Check(const std::string& name, const std::string& demandKey, float demand,
-             const std::string& capacityKey, float capacity, const std::string& unit, bool ok) {
-    summary.checks.push_back(
-        {part, name, demandKey, demand, capacityKey, capacity, unit, Ratio(demand, capacity), ok});
+             const std::string& capacityKey, float capacity, int quantity, bool ok, int power = 1) {
+    summary.checks.push_back({part, name, demandKey, demand, capacityKey, capacity, quantity, power,
+                              Ratio(demand, capacity), ok});
   }
 };
 
@@ -78,10 +79,10 @@ void AddReinforced(const PackageInput& in, int part, PackageSummary& summary) {
   const float moment = std::fabs(r.GovMoment[p]);
   const float allowMoment = At(r.BarAllowMoment[p], bar);
   add.Check("Moment with axial load (interaction)", "|GovMoment|", moment, "BarAllowMoment",
-            allowMoment, "ft-lb", moment <= allowMoment);
+            allowMoment, kReportMoment, moment <= allowMoment);
   const float fv = At(r.BarShearStress[p], bar);
-  add.Check("Shear stress", "BarShearStress", fv, "AllowableShear", r.AllowableShear[p], "psi",
-            fv <= r.AllowableShear[p]);
+  add.Check("Shear stress", "BarShearStress", fv, "AllowableShear", r.AllowableShear[p],
+            kMasonryStress, fv <= r.AllowableShear[p]);
 }
 
 void AddUnreinforced(const PackageInput& in, int part, PackageSummary& summary) {
@@ -107,13 +108,13 @@ void AddUnreinforced(const PackageInput& in, int part, PackageSummary& summary) 
   add.Value("CaseShearStress", At(r.CaseShearStress[p], c), "psi");
   add.Value("CaseCSI", At(r.CaseCSI[p], c), "");
   const float csi = At(r.CaseCSI[p], c);
-  add.Check("Combined stress index fa/Fa + fb/Fb", "CaseCSI", csi, "limit", 1.0f, "", csi < 1.0f);
+  add.Check("Combined stress index fa/Fa + fb/Fb", "CaseCSI", csi, "limit", 1.0f, -1, csi < 1.0f);
   const float fv = At(r.CaseShearStress[p], c);
-  add.Check("Shear stress", "CaseShearStress", fv, "UnreinfFv", r.UnreinfFv[p], "psi",
+  add.Check("Shear stress", "CaseShearStress", fv, "UnreinfFv", r.UnreinfFv[p], kMasonryStress,
             fv < r.UnreinfFv[p]);
   // Tension and buckling have no stored capacity: the design's verdict
   // stands for them.
-  add.Check("Case verdict (tension, buckling): " + verdict, "", 0.0f, "", 0.0f, "",
+  add.Check("Case verdict (tension, buckling): " + verdict, "", 0.0f, "", 0.0f, -1,
             verdict == kVerdictOk);
 }
 
@@ -141,19 +142,19 @@ void AddStrength(const PackageInput& in, int part, PackageSummary& summary) {
   add.Value("BarDeltaServ", At(r.BarDeltaServ[p], bar), "in");
   const float mu = std::fabs(At(r.BarMu[p], bar));
   const float phiMn = At(r.BarPhiMn[p], bar);
-  add.Check("Flexure with P-delta", "|BarMu|", mu, "BarPhiMn", phiMn, "ft-lb",
+  add.Check("Flexure with P-delta", "|BarMu|", mu, "BarPhiMn", phiMn, kReportMoment,
             FlexureAdequate(mu, phiMn));
   const float vu = std::fabs(r.GovShear[p]);
   const float phiVn = At(r.BarPhiVn[p], bar);
-  add.Check("Shear", "|GovShear|", vu, "BarPhiVn", phiVn, "lb", ShearAdequate(phiVn, vu));
+  add.Check("Shear", "|GovShear|", vu, "BarPhiVn", phiVn, kForce, ShearAdequate(phiVn, vu));
   const float delta = std::fabs(At(r.BarDeltaServ[p], bar));
   add.Check("Service deflection", "BarDeltaServ", delta, "AllowServiceDeflection",
-            r.AllowServiceDeflection[p], "in", delta <= r.AllowServiceDeflection[p]);
-  add.Check("Axial stress", "fa", r.AxialStress[p], "AxialLimit", r.AxialLimit[p], "psi",
+            r.AllowServiceDeflection[p], kDeflection, delta <= r.AllowServiceDeflection[p]);
+  add.Check("Axial stress", "fa", r.AxialStress[p], "AxialLimit", r.AxialLimit[p], kMasonryStress,
             r.AxialStress[p] <= r.AxialLimit[p]);
   const float as = At(r.BarAs[p], bar);
   const float asMax = At(r.BarAsMax[p], bar);
-  add.Check("Maximum steel", "As", as, "As,max", asMax, "in\u00B2", as <= asMax);
+  add.Check("Maximum steel", "As", as, "As,max", asMax, kLengthShort, as <= asMax, 2);
 }
 
 std::string MethodText(const PackageInput& in) {

@@ -2,8 +2,9 @@
 // part the chosen reinforcement (or grouting case), the design values of the
 // result tables under the names the command-line JSON gives them, and every
 // check with its demand, capacity, ratio and verdict. The values are those of
-// the design's result tables, unrounded; the package writes them with the
-// nine significant digits of the JSON document.
+// the design's result tables, unrounded, in working units: the package writes
+// the design values with the nine significant digits of the JSON document and
+// the checks in the display units of the project.
 #pragma once
 
 #include <string>
@@ -29,8 +30,9 @@ struct SummaryCheck {
   float demand = 0;
   std::string capacityKey;
   float capacity = 0;
-  std::string unit;
-  double ratio = 0;  // demand / capacity
+  int quantity = -1;  // unit quantity of demand and capacity; -1 for a pure number
+  int power = 1;      // 2 for an area
+  double ratio = 0;   // demand / capacity
   bool ok = true;
 };
 

@@ -29,16 +29,24 @@ std::string Significant(double value) {
 
 }  // namespace
 
-std::string StepValueText(const StepValue& value, const UnitSystem& units) {
-  if (value.quantity < 0 || value.quantity >= kUnitQuantityCount) return Significant(value.value);
-  const int power = value.power < 1 ? 1 : value.power;
-  const double factor = std::pow(static_cast<double>(units.Factor(value.quantity)), power);
-  const double shown = value.value * factor;
+std::string DisplayNumber(double working, int quantity, int power, const UnitSystem& units) {
+  if (quantity < 0 || quantity >= kUnitQuantityCount) return Significant(working);
+  power = power < 1 ? 1 : power;
+  const double shown = working * std::pow(static_cast<double>(units.Factor(quantity)), power);
   // A pattern meant for lengths gives areas and inertias too few digits in
   // the metric systems; those are written with four significant digits.
-  const std::string number =
-      power == 1 ? Trimmed(FormatNumber(shown, units.Pattern(value.quantity))) : Significant(shown);
-  return number + " " + Trimmed(units.Label(value.quantity)) + PowerMark(power);
+  return power == 1 ? Trimmed(FormatNumber(shown, units.Pattern(quantity))) : Significant(shown);
+}
+
+std::string DisplayUnit(int quantity, int power, const UnitSystem& units) {
+  if (quantity < 0 || quantity >= kUnitQuantityCount) return "";
+  return Trimmed(units.Label(quantity)) + PowerMark(power < 1 ? 1 : power);
+}
+
+std::string StepValueText(const StepValue& value, const UnitSystem& units) {
+  const std::string number = DisplayNumber(value.value, value.quantity, value.power, units);
+  const std::string unit = DisplayUnit(value.quantity, value.power, units);
+  return unit.empty() ? number : number + " " + unit;
 }
 
 std::string SubstitutedText(const CalculationStep& step, const UnitSystem& units) {

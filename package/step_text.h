@@ -11,6 +11,14 @@
 
 namespace calvix {
 
+// A working-unit value in the display units of `quantity` (a UnitQuantity,
+// raised to `power`), without its unit; a quantity of -1 is a pure number,
+// written with four significant digits.
+std::string DisplayNumber(double working, int quantity, int power, const UnitSystem& units);
+
+// The unit label of `quantity` raised to `power` ("in²"); empty for -1.
+std::string DisplayUnit(int quantity, int power, const UnitSystem& units);
+
 // "2,500 psi", "30.68 in²", "0.823" (a number without unit: four
 // significant digits).
 std::string StepValueText(const StepValue& value, const UnitSystem& units);

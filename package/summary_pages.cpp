@@ -3,15 +3,10 @@
 #include "analysis/wall_part.h"
 #include "model/number_format.h"
 #include "package/package_sections.h"
+#include "package/step_text.h"
 
 namespace calvix {
 namespace {
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string WallText(const Problem& problem) {
   const UnitSystem& u = problem.units;
@@ -61,8 +56,11 @@ Block VerdictBlock(const PackageFonts& fonts, const PackageInput& input,
           }};
 }
 
-std::vector<Block> CheckRows(const PackageFonts& fonts, const PackageSummary& summary) {
-  const TableStyle style{{1.7, 5.0, 2.3, 2.3, 0.9, 1.0, 0.6},
+// The checks in the display units of the project; the ratio is that of the
+// unrounded working values.
+std::vector<Block> CheckRows(const PackageFonts& fonts, const PackageSummary& summary,
+                             const UnitSystem& units) {
+  const TableStyle style{{1.7, 4.6, 2.1, 2.1, 1.5, 1.0, 0.6},
                          {false, false, true, true, false, true, false}};
   std::vector<Block> rows;
   rows.push_back(RowBlock(fonts, style,
@@ -71,9 +69,12 @@ std::vector<Block> CheckRows(const PackageFonts& fonts, const PackageSummary& su
   for (std::size_t i = 0; i < summary.checks.size(); ++i) {
     const SummaryCheck& c = summary.checks[i];
     const bool measured = !c.capacityKey.empty();
+    const auto shown = [&](float value) {
+      return measured ? DisplayNumber(value, c.quantity, c.power, units) : "";
+    };
     rows.push_back(RowBlock(fonts, style,
-                            {PartName(c.part), c.name, measured ? JsonDigits(c.demand) : "",
-                             measured ? JsonDigits(c.capacity) : "", c.unit,
+                            {PartName(c.part), c.name, shown(c.demand), shown(c.capacity),
+                             DisplayUnit(c.quantity, c.power, units),
                              measured ? RatioText(c.ratio) : "", c.ok ? "OK" : "NG"},
                             static_cast<int>(i) == summary.governing));
   }
@@ -102,9 +103,7 @@ std::vector<Block> ValueRows(const PackageFonts& fonts, const PackageSummary& su
 }  // namespace
 
 std::string DisplayText(const UnitSystem& units, double working, int quantity) {
-  const double value = working * static_cast<double>(units.Factor(quantity));
-  return Trimmed(FormatNumber(value, units.Pattern(quantity))) + " " +
-         Trimmed(units.Label(quantity));
+  return DisplayNumber(working, quantity, 1, units) + " " + DisplayUnit(quantity, 1, units);
 }
 
 void AddSummarySection(PageList& pages, const PackageInput& input, const PackageSummary& summary) {
@@ -122,7 +121,8 @@ void AddSummarySection(PageList& pages, const PackageInput& input, const Package
   }
   if (!summary.checks.empty()) {
     blocks.push_back(TextBlock(fonts.bold, "Checks (the governing one highlighted)", width));
-    for (Block& row : CheckRows(fonts, summary)) blocks.push_back(std::move(row));
+    for (Block& row : CheckRows(fonts, summary, input.problem->units))
+      blocks.push_back(std::move(row));
     blocks.push_back(SpaceBlock(8));
     blocks.push_back(TextBlock(
         fonts.bold, "Design values in working units (in, ft-lb, lb, psi), as calvix-cli --json",

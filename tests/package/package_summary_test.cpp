@@ -51,6 +51,10 @@ TEST(PackageSummaryTest, TheLargestRatioGovernsAndEveryCheckDecidesTheVerdict) {
   EXPECT_EQ(ok.checks[0].name, "Flexure with P-delta");
   EXPECT_EQ(RatioText(ok.checks[0].ratio), "0.711");
   EXPECT_EQ(JsonDigits(ok.checks[0].demand), "7611.67041");
+  // The checks are shown in display units: a moment and an area of steel.
+  EXPECT_EQ(ok.checks[0].quantity, kReportMoment);
+  EXPECT_EQ(ok.checks[4].quantity, kLengthShort);
+  EXPECT_EQ(ok.checks[4].power, 2);
 
   // Just above the deflection limit: NG, and the deflection governs.
   StrengthCase failing(1.69f);
