@@ -233,15 +233,38 @@ std::string DefaultMasonryDataWarningText() {
          "Masonry Data..." + '"' + " from the Options Menu.";
 }
 
+namespace {
+
+double MidThickness(const Session& session) {
+  return (FieldNumber(session, kWallThicknessField) -
+          FieldNumber(session, kNominalMinusActualField)) /
+         2.0;
+}
+
+// A new wall thickness puts the steel at the middle of the actual thickness.
+// With two layers the depth is the cover of each layer and may not exceed
+// half the actual thickness: it is taken from the thickness allowance that
+// the masonry data has just recalculated (shown in whole millimetres in the
+// metric systems) and rounded down to the digits the field shows (7.625 / 2
+// = 3.8125 is shown as 3.812; 3.813 would be refused).
+void SteelDepthForNewThickness(Session& session) {
+  if (!session.problem.entry.TwoLayersSelected()) {
+    SetFieldValue(session, kWallSteelDepthField, MidThickness(session));
+    UpDateMasonry(session);
+    return;
+  }
+  UpDateMasonry(session);
+  const double scale = std::pow(10.0, session.display.Decimals.at(kWallSteelDepthField));
+  SetFieldValue(session, kWallSteelDepthField,
+                std::floor(MidThickness(session) * scale + 1e-9) / scale);
+}
+
+}  // namespace
+
 void AfterFieldEdited(Session& session, int field) {
   switch (field) {
     case kWallThicknessField:
-      // Steel at the middle of the actual wall thickness.
-      SetFieldValue(session, kWallSteelDepthField,
-                    (FieldNumber(session, kWallThicknessField) -
-                     FieldNumber(session, kNominalMinusActualField)) /
-                        2.0);
-      UpDateMasonry(session);
+      SteelDepthForNewThickness(session);
       return;
     case kParapetThicknessField:
       SetFieldValue(session, kParapetSteelDepthField,

@@ -95,6 +95,8 @@ std::vector<SweepPoint> SweepPoints(const SweepBase& base, const SweepFreedom& f
 
 void ApplySweepPoint(Session& session, const SweepPoint& point, const SweepFreedom& freedom) {
   const UnitSystem& units = session.problem.units;
+  // The layers first: the depth that a new thickness sets depends on them.
+  if (freedom.layers) ChooseReinforcementLayers(session, point.layersOption);
   if (freedom.thickness) {
     EnterField(session, kWallThicknessField,
                static_cast<double>(point.nominalThickness) * units.Factor(kLengthShort));
@@ -104,7 +106,6 @@ void ApplySweepPoint(Session& session, const SweepPoint& point, const SweepFreed
                static_cast<double>(point.unitStrength) * units.Factor(kMasonryStress));
   }
   if (freedom.grout) ChooseGroutSpacing(session, point.groutOption);
-  if (freedom.layers) ChooseReinforcementLayers(session, point.layersOption);
   MarkInputChanged(session.problem);
 }
 

@@ -69,16 +69,23 @@ AloneSweep SolveEachAlone(const std::string& example, const std::vector<SweepPoi
     OpenedProject project(example);
     Session& s = project.session;
     const UnitSystem& units = s.problem.units;
+    if (freedom.layers) ChooseReinforcementLayers(s, point.layersOption);
     if (freedom.thickness)
       Type(s, kWallThicknessField, point.nominalThickness * units.Factor(kLengthShort));
     if (freedom.strength)
       Type(s, kUnitStrengthField, point.unitStrength * units.Factor(kMasonryStress));
     if (freedom.grout) ChooseGroutSpacing(s, point.groutOption);
-    if (freedom.layers) ChooseReinforcementLayers(s, point.layersOption);
     AnalysisResults analysis;
     DesignResults design;
     const SolveOutcome outcome = SolveWall(s, true, analysis, DesignRoutinesFor(design));
     if (!outcome.validationOk) ++alone.refused;
+    // A new thickness sets a steel depth that the validation accepts, with
+    // one layer or two.
+    for (const auto& message : project.platform.messages) {
+      EXPECT_TRUE(!freedom.thickness ||
+                  message.text.find("depth to center of") == std::string::npos)
+          << message.text;
+    }
     if (outcome.validationOk && !outcome.designed) ++alone.failures[outcome.errorCode];
     if (!outcome.designed) continue;
     const bool strength = outcome.design == DesignRun::Strength;
@@ -158,6 +165,7 @@ TEST_P(SweepBruteForceTest, EveryWallPassesOrFailsAsWhenSolvedAlone) {
 constexpr SweepFreedom kThicknessGroutBars{true, true, false, false, true};
 constexpr SweepFreedom kStrengthLayersBars{false, false, true, true, true};
 constexpr SweepFreedom kThicknessOnly{true, false, false, false, false};
+constexpr SweepFreedom kThicknessLayers{true, false, true, false, false};
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, SweepBruteForceTest,
@@ -169,6 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
         BruteForceCase{"ibc-strength-wall.cxl", 1, "IBC-S", false, kThicknessGroutBars},
         BruteForceCase{"retail-parapet-wall-si.cxl", 2, "IBC-W", true, kThicknessGroutBars},
         BruteForceCase{"metric-retaining-wall.cxl", 2, "IBC-W", false, kThicknessOnly},
+        BruteForceCase{"retaining-cantilever-si.cxl", 2, "IBC-S", false, kThicknessLayers},
+        BruteForceCase{"cmu-thin-parapet.cxl", 1, "ACI", true, kThicknessLayers},
         BruteForceCase{"school-gym-parapet-mks.cxl", 3, "IBC-S", true, kThicknessGroutBars},
         BruteForceCase{"loading-dock-retaining-mks.cxl", 3, "ACI", false, kStrengthLayersBars}));
 
@@ -205,13 +215,18 @@ TEST(SweepTest, APointEntersThroughTheEntryRulesAndMarksTheProblemChanged) {
   StartedSession started;
   SweepFreedom freedom{true, true, true, true, false};
   ApplySweepPoint(started.session, {10.0f, 2800.0f, 1, 1}, freedom);
-  // Steel at mid-thickness of the actual 9.625 in unit; f'm of a 2800 psi unit.
+  // Two layers: the cover of each layer at mid-thickness of the actual
+  // 9.625 in unit, 4.8125 in, rounded down to the shown digits so that it
+  // does not exceed half the thickness; f'm of a 2800 psi unit.
   EXPECT_EQ(started.entry().Fields[kWallThicknessField], "10.00");
-  EXPECT_EQ(started.entry().Fields[kWallSteelDepthField], "4.813");
+  EXPECT_EQ(started.entry().Fields[kWallSteelDepthField], "4.812");
   EXPECT_EQ(started.entry().Fields[kFmPrimeField], "2000.00");
   EXPECT_TRUE(started.entry().SolidGroutedSelected());
   EXPECT_TRUE(started.entry().TwoLayersSelected());
   EXPECT_TRUE(started.problem().DataChanged);
+  // One layer: the middle as the field rounds it.
+  ApplySweepPoint(started.session, {10.0f, 2800.0f, 1, 0}, freedom);
+  EXPECT_EQ(started.entry().Fields[kWallSteelDepthField], "4.813");
 }
 
 TEST(SweepTest, TwoWytheBrickIsNeverSweptPartiallyGrouted) {
