@@ -246,7 +246,9 @@ TEST(StrengthCalculationTest, HandWorkedWall) {
   // 1.6 x 360 = 576 ft-lb; the last pass is the design's moment.
   ASSERT_GE(c.pdelta.size(), 2u);
   ExpectClose(576.0, std::fabs(r.GovMoment[0]), 1e-3);
+  EXPECT_EQ(1, c.pdelta.front().pass);
   for (std::size_t i = 1; i < c.pdelta.size(); ++i) {
+    EXPECT_EQ(static_cast<int>(i) + 1, c.pdelta[i].pass);
     ExpectClose(576.0 + 7200.0 * c.pdelta[i - 1].deflection / 12.0, c.pdelta[i].moment, 1e-3);
     ExpectClose(c.pdelta[i].moment - c.pdelta[i - 1].moment, c.pdelta[i].change, 1e-3);
     EXPECT_EQ(i + 1 == c.pdelta.size(), c.pdelta[i].converged);

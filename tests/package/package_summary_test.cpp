@@ -68,6 +68,41 @@ TEST(PackageSummaryTest, TheLargestRatioGovernsAndEveryCheckDecidesTheVerdict) {
   EXPECT_TRUE(BuildSummary(atLimit.input).checks[2].ok);
 }
 
+// An unreinforced main wall detailed for its first grouting case, solid:
+// CSI 0.25 < 1 and fv = 10 < Fv = 40 psi, and the case's own verdict stands
+// for tension and buckling.
+PackageSummary UnreinforcedSummary(const char* verdict) {
+  Problem problem;
+  DesignResults design;
+  UnreinforcedResults& r = design.unreinforced;
+  r.GroutCaseLabel = {"Solid  ", "None   "};
+  r.CaseVerdict[0] = {verdict, kVerdictOk};
+  r.CaseCSI[0] = {0.25f, 0.5f};
+  r.CaseShearStress[0] = {10.0f, 12.0f};
+  r.UnreinfFv[0] = 40.0f;
+  PackageInput input;
+  input.problem = &problem;
+  input.design = &design;
+  input.run = DesignRun::Unreinforced;
+  input.designed = true;
+  input.choice = {0, 0};
+  return BuildSummary(input);
+}
+
+TEST(PackageSummaryTest, TheGroutingCaseAndItsVerdictDecideAnUnreinforcedWall) {
+  const PackageSummary ok = UnreinforcedSummary(kVerdictOk);
+  ASSERT_EQ(ok.parts.size(), 1u);
+  EXPECT_EQ(ok.parts[0], "Main wall: grouting Solid, verdict O.K.");
+  ASSERT_EQ(ok.checks.size(), 3u);
+  EXPECT_EQ(RatioText(ok.checks[1].ratio), "0.250");  // 10 / 40
+  EXPECT_EQ(ok.governing, 0);                         // CSI 0.25 = 0.25: the first
+  EXPECT_TRUE(ok.ok);
+  const PackageSummary tension = UnreinforcedSummary(kVerdictTension);
+  EXPECT_FALSE(tension.checks[2].ok);
+  EXPECT_FALSE(tension.ok);
+  EXPECT_EQ(tension.governing, 0);  // a verdict without a ratio never governs
+}
+
 TEST(PackageSummaryTest, AProblemThatDidNotDesignHasNoChecks) {
   StrengthCase notDesigned(0.1f);
   notDesigned.input.designed = false;
